@@ -1,0 +1,59 @@
+#pragma once
+// How the windows meet. A window is created, and its load step run, the first
+// time it is referred to; the registry keeps the loaded windows in the order
+// they were loaded and wires the road between them: the reading after the
+// animation, Back, the exit window on every way out, About, and the end.
+// Windows know no other window: they emit signals, and this file acts on them.
+
+#include "forms/frmDisplay.h"
+#include "forms/frmMain.h"
+#include "forms/frmNagScreen2.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class FormsRegistry : public QObject
+{
+    Q_OBJECT
+public:
+    FormsRegistry();
+    ~FormsRegistry() override;
+
+    static FormsRegistry *instance();
+
+    forms::frmMain *Main();
+    forms::frmDisplay *Display();
+    forms::frmNagScreen2 *NagScreen();
+
+    // Loaded windows, oldest first.
+    QList<QWidget *> LoadedForms() const;
+
+    // The exit window's show and hide requests, loading it first if needed.
+    void ShowExitWindow();
+    void HideExitWindow();
+
+    // Unloads every loaded window, oldest first; later show requests are ignored.
+    void UnloadAll();
+    bool IsUnloadingAll() const { return m_unloadingAll; }
+
+private:
+    template <typename Form> Form *load(QPointer<Form> &slot);
+    void wire(forms::frmMain *form);
+    void wire(forms::frmDisplay *form);
+    void wire(forms::frmNagScreen2 *form);
+    void runLoadStep(forms::frmMain *form) { form->Form_Load(); }
+    void runLoadStep(forms::frmDisplay *) {}
+    void runLoadStep(forms::frmNagScreen2 *form) { form->Form_Load(); }
+    void forget(QWidget *form);
+
+    void showReading(const QString &name, const QString &meaning);
+    void goBack();
+    void showAbout();
+
+    QPointer<forms::frmMain> m_main;
+    QPointer<forms::frmDisplay> m_display;
+    QPointer<forms::frmNagScreen2> m_nag;
+    QList<QPointer<QWidget>> m_loaded;
+    bool m_unloadingAll = false;
+};

@@ -1,0 +1,18 @@
+#include "forms_registry.h"
+#include "platform/process_end.h"
+#include "startup.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // Closing a window never ends the program; only the exit window does.
+    QApplication::setQuitOnLastWindowClosed(false);
+    FormsRegistry forms;
+    StartUp(forms);
+    // A second copy has already ended during start-up, before any event loop.
+    if (platform::ProcessEnding())
+        return 0;
+    return QApplication::exec();
+}

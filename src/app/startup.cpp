@@ -1,0 +1,24 @@
+#include "startup.h"
+
+#include "forms_registry.h"
+#include "platform/instance_guard.h"
+#include "platform/message_box.h"
+#include "platform/random.h"
+#include "shutdown.h"
+#include "web/modHelp.h"
+
+void StartUp(FormsRegistry &forms)
+{
+    if (platform::PrevInstance()) {
+        // The running copy is left alone: not activated, not told anything.
+        platform::MsgBox(QStringLiteral("Application is already running"), platform::vbInformation);
+        modHelp::UnloadAllForms();
+        return;
+    }
+    platform::Randomize();
+    modHelp::CheckForUpdate();
+    forms.Main()->show();
+    CoBrand_Randomize(forms);
+}
+
+void CoBrand_Randomize(FormsRegistry &) {}

@@ -1,0 +1,118 @@
+#include "form_style.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+#include <QScreen>
+#include <QWidget>
+
+namespace forms {
+
+const char *const ProductCaption = "Brewlore v1.15";
+
+namespace {
+
+void installFallbacks()
+{
+    // Verdana ships with Windows; elsewhere the Vera family has nearly the
+    // same metrics, so the texts keep their line breaks.
+    static const bool installed = [] {
+        QFont::insertSubstitutions(QStringLiteral("Verdana"),
+                                   {QStringLiteral("DejaVu Sans"),
+                                    QStringLiteral("Bitstream Vera Sans"),
+                                    QStringLiteral("Tahoma")});
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Microsoft Sans Serif"),
+                                    QStringLiteral("DejaVu Sans"), QStringLiteral("Arial")});
+        return true;
+    }();
+    (void)installed;
+}
+
+} // namespace
+
+QFont verdana(double pointSize, bool bold, bool underline)
+{
+    installFallbacks();
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+QFont linkFont() { return verdana(8.25, true, true); }
+
+void makeFixedWindow(QWidget *window, QSize clientSize)
+{
+    window->setWindowTitle(QString::fromLatin1(ProductCaption));
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
+    window->setFont(verdana(8.25));
+    if (auto *mainWindow = qobject_cast<QMainWindow *>(window)) {
+        // The menu bar sits above the client area and adds to the window's height.
+        mainWindow->centralWidget()->setFixedSize(clientSize);
+        mainWindow->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    } else {
+        window->setFixedSize(clientSize);
+    }
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    window->adjustSize(); // a main window knows its size only once its layout has run
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+QWidget *panel(QWidget *parent, QColor background)
+{
+    auto *widget = new QWidget(parent);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+    return widget;
+}
+
+void setLabelColours(QLabel *label, QColor text, QColor background)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, text);
+    if (background.isValid())
+        palette.setColor(QPalette::Window, background);
+    label->setPalette(palette);
+    label->setAutoFillBackground(background.isValid());
+}
+
+QString labelText(const QString &caption)
+{
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
+            ++i; // the next character is shown as it is
+        shown += caption[i];
+    }
+    return shown;
+}
+
+void sizeToText(QLabel *label, bool keepCentre)
+{
+    const QRect before = label->geometry();
+    label->adjustSize();
+    if (keepCentre) {
+        QRect after = label->geometry();
+        after.moveCenter(QPoint(before.center().x(), after.center().y()));
+        after.moveTop(before.top());
+        label->setGeometry(after);
+    }
+}
+
+} // namespace forms

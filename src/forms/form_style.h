@@ -1,0 +1,40 @@
+#pragma once
+// What every window shares: the product caption, Verdana in its classic point
+// sizes (with a metric-alike fallback where Verdana is missing), the fixed
+// window frame and centring on the screen.
+
+#include <QColor>
+#include <QFont>
+#include <QSize>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace forms {
+
+extern const char *const ProductCaption; // "Brewlore v1.15"
+
+QFont verdana(double pointSize, bool bold = false, bool underline = false);
+QFont linkFont(); // Verdana 8.25 pt bold underlined
+
+// A top-level window with a title bar and a close box only, whose client
+// area has exactly this size (menu bar excluded).
+void makeFixedWindow(QWidget *window, QSize clientSize);
+
+// Centres the window on the screen it will appear on.
+void centreOnScreen(QWidget *window);
+
+// A borderless panel with a solid background.
+QWidget *panel(QWidget *parent, QColor background);
+
+// Label text colour and transparent or opaque background.
+void setLabelColours(QLabel *label, QColor text, QColor background = QColor());
+
+// A caption as a label shows it: "&&" is one "&", a lone "&" marks an access key.
+QString labelText(const QString &caption);
+
+// Grows a label to its text, keeping its centre (or its left edge) in place.
+void sizeToText(QLabel *label, bool keepCentre);
+
+} // namespace forms

@@ -1,0 +1,144 @@
+#include "frmDisplay.h"
+
+#include "branding.h"
+#include "form_style.h"
+#include "pictures.h"
+#include "platform/geometry.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+
+using platform::twRect;
+
+namespace forms {
+
+namespace {
+
+const QColor BandGrey(64, 64, 64);
+const QColor WorkBrown(63, 47, 33);
+const QColor ReadingPink(255, 128, 128);
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setFont(verdana(8.25, true));
+    // Enter presses the button that has the focus, as in a dialog.
+    button->setAutoDefault(true);
+    button->setStyleSheet(QStringLiteral(
+        "QPushButton { background-color: rgb(192, 192, 192); color: black;"
+        " border: 2px outset rgb(224, 224, 224); }"
+        "QPushButton:pressed { border-style: inset; }"
+        "QPushButton:focus { border-color: rgb(96, 96, 96); }"));
+    return button;
+}
+
+} // namespace
+
+frmDisplay::frmDisplay(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmDisplay"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(programIcon());
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+    buildControls(client);
+    buildMenus();
+    makeFixedWindow(this, QSize(platform::tw(8670), platform::tw(5670)));
+}
+
+void frmDisplay::buildControls(QWidget *client)
+{
+    QWidget *Frame2 = panel(client, BandGrey);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(twRect(0, 0, 8655, 615));
+    makeBanner(Frame2, twRect(120, 120, 8400, 585));
+
+    QWidget *Frame1 = panel(client, WorkBrown);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twRect(0, 600, 8655, 4095));
+
+    auto *lblCaption = new QLabel(QStringLiteral("Your Coffee Cup Symbol for the Day is:"), Frame1);
+    lblCaption->setObjectName(QStringLiteral("lblCaption"));
+    lblCaption->setGeometry(twRect(1935, 600, 4800, 270));
+    lblCaption->setFont(verdana(11.25, true));
+    lblCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setLabelColours(lblCaption, QColor(255, 128, 0));
+    sizeToText(lblCaption, true);
+
+    lblElement = new QLabel(QStringLiteral("lblElement"), Frame1);
+    lblElement->setObjectName(QStringLiteral("lblElement"));
+    lblElement->setGeometry(twRect(3818, 1320, 1035, 195));
+    lblElement->setFont(verdana(8.25, true));
+    lblElement->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setLabelColours(lblElement, ReadingPink);
+
+    lblDesc = new QLabel(QStringLiteral("Label3"), Frame1);
+    lblDesc->setObjectName(QStringLiteral("lblDesc"));
+    lblDesc->setGeometry(twRect(308, 2040, 8055, 1455));
+    lblDesc->setFont(verdana(8.25, true));
+    lblDesc->setWordWrap(true);
+    lblDesc->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setLabelColours(lblDesc, ReadingPink);
+
+    QWidget *Frame5 = panel(client, BandGrey);
+    Frame5->setObjectName(QStringLiteral("Frame5"));
+    Frame5->setGeometry(twRect(0, 4680, 8655, 975));
+    makePromotions(Frame5, twRect(120, 240, 5985, 615), twRect(120, 240, 5985, 615),
+                   Qt::AlignLeft, /*cobrandInFront=*/false);
+
+    cmdOK = button(Frame5, "cmdOK", QStringLiteral("&Back"), twRect(6240, 280, 1140, 465));
+    cmdExit = button(Frame5, "cmdExit", QStringLiteral("&Exit"), twRect(7440, 280, 1140, 465));
+    connect(cmdOK, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
+    // Exit is the cancel button: Esc chooses it from anywhere in the window.
+    auto *cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(cancel, &QShortcut::activated, cmdExit, &QPushButton::click);
+}
+
+void frmDisplay::buildMenus()
+{
+    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFile->addAction(QStringLiteral("&Back"), this, &frmDisplay::cmdOK_Click)
+        ->setObjectName(QStringLiteral("mnuFileBack"));
+    mnuFile->addAction(QStringLiteral("E&xit"), this, &frmDisplay::mnuExit_Click)
+        ->setObjectName(QStringLiteral("mnuExit"));
+
+    addSiteMenus(menuBar(), QStringLiteral("&Check for Software Update"), this, [this] { mnuAbout_Click(); });
+}
+
+void frmDisplay::ShowReading(const QString &name, const QString &meaning)
+{
+    lblElement->setText(name);
+    sizeToText(lblElement, true);
+    lblDesc->setText(meaning);
+}
+
+void frmDisplay::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    cmdOK->setFocus(Qt::OtherFocusReason);
+}
+
+void frmDisplay::cmdOK_Click() { emit backRequested(); }
+
+void frmDisplay::cmdExit_Click() { close(); }
+
+void frmDisplay::mnuExit_Click() { close(); }
+
+void frmDisplay::mnuAbout_Click() { emit aboutRequested(); }
+
+void frmDisplay::closeEvent(QCloseEvent *event)
+{
+    // Leaving the reading brings up the exit window; Back brings it up and
+    // hides it again straight away.
+    event->accept();
+    emit unloaded();
+}
+
+} // namespace forms

@@ -1,0 +1,46 @@
+#pragma once
+// The reading window: the symbol's name and meaning, with Back to the main
+// window and Exit. Each reading creates it afresh; Back, Exit and the close
+// box unload it.
+
+#include <QMainWindow>
+
+class QLabel;
+class QPushButton;
+
+namespace forms {
+
+class frmDisplay : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit frmDisplay(QWidget *parent = nullptr);
+
+    void ShowReading(const QString &name, const QString &meaning);
+
+signals:
+    void backRequested();
+    void aboutRequested();
+    void unloaded();
+
+public slots:
+    void cmdOK_Click();
+    void cmdExit_Click();
+    void mnuExit_Click();
+    void mnuAbout_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildControls(QWidget *client);
+    void buildMenus();
+
+    QLabel *lblElement = nullptr;
+    QLabel *lblDesc = nullptr;
+    QPushButton *cmdOK = nullptr;
+    QPushButton *cmdExit = nullptr;
+};
+
+} // namespace forms

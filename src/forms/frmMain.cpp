@@ -1,0 +1,178 @@
+#include "frmMain.h"
+
+#include "branding.h"
+#include "form_style.h"
+#include "picture_button.h"
+#include "pictures.h"
+#include "platform/clock.h"
+#include "platform/geometry.h"
+#include "platform/process_end.h"
+#include "reading/modSymbols.h"
+#include "shape.h"
+#include "web/modHelp.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPointer>
+
+using platform::twRect;
+
+namespace forms {
+
+namespace {
+
+const QColor BandGrey(64, 64, 64);
+const QColor WorkBrown(63, 47, 33);
+const QColor DotGreen(0, 64, 0);
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, QRect geometry, QFont font,
+              QColor colour)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setLabelColours(label, colour);
+    return label;
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(programIcon());
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+    buildControls(client);
+    buildMenus();
+    makeFixedWindow(this, QSize(platform::tw(6540), platform::tw(4740)));
+}
+
+void frmMain::buildControls(QWidget *client)
+{
+    QWidget *Frame2 = panel(client, BandGrey);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(twRect(20, 0, 6540, 615));
+    makeBanner(Frame2, twRect(0, 120, 6600, 465));
+
+    QWidget *Frame1 = panel(client, WorkBrown);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twRect(20, 600, 6540, 3255));
+
+    label(Frame1, "Label1",
+          QStringLiteral("Get answers to your problems with Brewlore. Start now for immediate "
+                         "results!"),
+          twRect(240, 240, 6015, 375), verdana(8.25, true), QColor(255, 128, 128));
+
+    picCoffeePot = new PictureButton(coffeePotPicture(), Frame1);
+    picCoffeePot->setObjectName(QStringLiteral("picCoffeePot"));
+    picCoffeePot->setGeometry(twRect(2243, 840, 2085, 1515));
+    picCoffeePot->setCursor(linkCursor16());
+    connect(picCoffeePot, &PictureButton::clicked, this, &frmMain::picCoffeePot_Click);
+
+    label(Frame1, "lblCaption",
+          QStringLiteral("Click On The Coffee Pot To Know Your Coffee Cup Reading For the Day"),
+          twRect(360, 2520, 5940, 615), verdana(11.25, true), QColor(255, 128, 0));
+
+    // The "Please Wait" box lies across the middle of the pot, in front of it.
+    auto *box = new QFrame(Frame1);
+    box->setObjectName(QStringLiteral("picMessage"));
+    box->setGeometry(twRect(1598, 1440, 3375, 495));
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setAutoFillBackground(true);
+    box->setBackgroundRole(QPalette::Base);
+    picMessage = box;
+    QLabel *pi = label(picMessage, "pi", QStringLiteral("Please Wait"), twRect(120, 120, 1545, 270),
+                       verdana(12, true), DotGreen);
+    pi->setWordWrap(false);
+    pi->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    sizeToText(pi, false);
+    Shape **dots[] = {&shp1, &shp2, &shp3, &shp4};
+    const int lefts[] = {1800, 2120, 2440, 2760};
+    for (int i = 0; i < 4; ++i) {
+        *dots[i] = new Shape(DotGreen, picMessage);
+        (*dots[i])->setObjectName(QStringLiteral("shp%1").arg(i + 1));
+        (*dots[i])->setGeometry(twRect(lefts[i], 240, 135, 135));
+        (*dots[i])->hide();
+    }
+    picMessage->hide();
+    picMessage->raise();
+
+    QWidget *Frame5 = panel(client, BandGrey);
+    Frame5->setObjectName(QStringLiteral("Frame5"));
+    Frame5->setGeometry(twRect(20, 3840, 6540, 900));
+    const PromotionLabels promotions =
+        makePromotions(Frame5, twRect(98, 160, 6345, 615), twRect(98, 165, 6345, 615),
+                       Qt::AlignHCenter, /*cobrandInFront=*/true);
+    lblCobrand = promotions.lblCobrand;
+    lblFullBrand = promotions.lblFullBrand;
+}
+
+void frmMain::buildMenus()
+{
+    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    QAction *mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmMain::mnuExit_Click);
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+
+    addSiteMenus(menuBar(), QStringLiteral("Check for Software &Update"), this, [this] { mnuAbout_Click(); });
+}
+
+void frmMain::Form_Load() { modHelp::CheckForUpdate(); }
+
+void frmMain::HideDots()
+{
+    for (Shape *dot : {shp1, shp2, shp3, shp4})
+        dot->hide();
+}
+
+void frmMain::BringCoBrandToFront() { lblCobrand->raise(); }
+
+void frmMain::BringFullBrandToFront() { lblFullBrand->raise(); }
+
+void frmMain::picCoffeePot_Click()
+{
+    // Each pause runs the event loop: the window may be closed, or the pot
+    // clicked again, before the pause returns. A closed window stops the
+    // animation there; a second click plays a whole animation of its own.
+    const QPointer<frmMain> self(this);
+    const auto stillHere = [&self] {
+        return self && !self->m_unloaded && !platform::ProcessEnding();
+    };
+
+    modSymbols::DrawSymbol();
+    modSymbols::LoadSymbols();
+    picMessage->show();
+    for (Shape *dot : {shp1, shp2, shp3, shp4}) {
+        dot->show();
+        Pause(1);
+        if (!stillHere())
+            return;
+    }
+    picMessage->hide();
+    // A nested animation may have drawn again: every animation shows the last draw.
+    const int16_t symbol = modSymbols::CurrentSymbol;
+    emit revealFinished(modSymbols::SymbolNames[symbol], modSymbols::SymbolMeanings[symbol]);
+}
+
+void frmMain::Pause(short seconds) { platform::WaitMilliseconds(seconds * 1000); }
+
+void frmMain::mnuExit_Click() { close(); }
+
+void frmMain::mnuAbout_Click() { emit aboutRequested(); }
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    // Leaving the main window never ends the program: the exit window takes over.
+    m_unloaded = true;
+    event->accept();
+    emit unloaded();
+}
+
+} // namespace forms
