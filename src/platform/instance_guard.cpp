@@ -1,7 +1,5 @@
 #include "instance_guard.h"
 
-#include "settings_store.h"
-
 #include <QDir>
 #include <QLockFile>
 #include <QStandardPaths>
@@ -11,14 +9,13 @@ namespace platform {
 
 QString InstanceLockPath()
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    QString name = AppName() + QStringLiteral(".lock");
-    if (dir.isEmpty()) {
-        dir = QDir::tempPath();
-        QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-        name = AppName() + QLatin1Char('-') + user + QStringLiteral(".lock");
-    }
-    return QDir(dir).filePath(name);
+    // One name for every build of the program, whatever its file is called.
+    const QString name = QStringLiteral("brewlore");
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!dir.isEmpty())
+        return QDir(dir).filePath(name + QStringLiteral(".lock"));
+    const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
+    return QDir(QDir::tempPath()).filePath(name + QLatin1Char('-') + user + QStringLiteral(".lock"));
 }
 
 bool PrevInstance()

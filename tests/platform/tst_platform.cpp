@@ -1,0 +1,170 @@
+#include "platform/geometry.h"
+#include "platform/message_box.h"
+#include "platform/random.h"
+#include "platform/settings_store.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+class tst_Platform : public QObject
+{
+    Q_OBJECT
+private slots:
+    void twips_data();
+    void twips();
+    void colours_data();
+    void colours();
+
+    void generatorStaysBelowOne();
+    void clockSeedsDiffer();
+
+    void realMessageBox_data();
+    void realMessageBox();
+
+    void settingsRoundTrip();
+    void failedWriteIsReported();
+};
+
+void tst_Platform::twips_data()
+{
+    QTest::addColumn<int>("twips");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("zero") << 0 << 0;
+    QTest::newRow("one pixel") << 15 << 1;
+    QTest::newRow("half rounds up") << 2243 << 150;
+    QTest::newRow("just below half") << 1597 << 106;
+    QTest::newRow("main window width") << 6540 << 436;
+    QTest::newRow("exit window height") << 4725 << 315;
+}
+
+void tst_Platform::twips()
+{
+    QFETCH(int, twips);
+    QFETCH(int, pixels);
+    QCOMPARE(platform::tw(twips), pixels);
+}
+
+void tst_Platform::colours_data()
+{
+    QTest::addColumn<uint>("bgr");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("blue byte is the third") << 0x00C00000u << QColor(0, 0, 192);
+    QTest::newRow("navy") << 0x00800000u << QColor(0, 0, 128);
+    QTest::newRow("yellow") << 0x0000FFFFu << QColor(255, 255, 0);
+    QTest::newRow("red byte is the first") << 0x000000FFu << QColor(255, 0, 0);
+    QTest::newRow("white") << 0x00FFFFFFu << QColor(255, 255, 255);
+}
+
+void tst_Platform::colours()
+{
+    QFETCH(uint, bgr);
+    QFETCH(QColor, colour);
+    QCOMPARE(platform::vbColor(bgr), colour);
+}
+
+void tst_Platform::generatorStaysBelowOne()
+{
+    platform::RandomizeWith(1);
+    float largest = 0;
+    for (int i = 0; i < 2'000'000; ++i) {
+        const float r = platform::Rnd();
+        QVERIFY2(r >= 0.0f && r < 1.0f, qPrintable(QString::number(double(r), 'g', 10)));
+        largest = std::max(largest, r);
+    }
+    // Close to the top of the range, so the bound above is not met by luck.
+    QVERIFY(largest > 0.9999f);
+}
+
+void tst_Platform::clockSeedsDiffer()
+{
+    platform::Randomize();
+    const float first[] = {platform::Rnd(), platform::Rnd(), platform::Rnd()};
+    QTest::qSleep(2);
+    platform::Randomize();
+    const float second[] = {platform::Rnd(), platform::Rnd(), platform::Rnd()};
+    QVERIFY(!std::equal(std::begin(first), std::end(first), std::begin(second)));
+}
+
+void tst_Platform::realMessageBox_data()
+{
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("stop, OK") << 16 << int(QMessageBox::Critical) << QStringList{"OK"} << "OK"
+                              << int(platform::vbOK);
+    QTest::newRow("information, OK") << 64 << int(QMessageBox::Information) << QStringList{"OK"}
+                                     << "OK" << int(platform::vbOK);
+    QTest::newRow("question, Yes") << 68 << int(QMessageBox::Information)
+                                   << QStringList{"No", "Yes"} << "Yes" << int(platform::vbYes);
+    QTest::newRow("question, No") << 68 << int(QMessageBox::Information)
+                                  << QStringList{"No", "Yes"} << "No" << int(platform::vbNo);
+    QTest::newRow("question, Enter takes the default")
+        << 68 << int(QMessageBox::Information) << QStringList{"No", "Yes"} << "Enter"
+        << int(platform::vbYes);
+}
+
+void tst_Platform::realMessageBox()
+{
+    QFETCH(int, flags);
+    QFETCH(int, icon);
+    QFETCH(QStringList, buttons);
+    QFETCH(QString, press);
+    QFETCH(int, answer);
+
+    QString title, text;
+    int shownIcon = -1;
+    QStringList shownButtons;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        title = box->windowTitle();
+        text = box->text();
+        shownIcon = int(box->icon());
+        for (QAbstractButton *b : box->buttons())
+            shownButtons.append(b->text().remove(QLatin1Char('&')));
+        shownButtons.sort();
+        if (press == QLatin1String("Enter")) {
+            QTest::keyClick(box, Qt::Key_Return);
+            return;
+        }
+        for (QAbstractButton *b : box->buttons())
+            if (b->text().remove(QLatin1Char('&')) == press)
+                b->click();
+    });
+    const int result = platform::MsgBox(QStringLiteral("Something to say"), flags);
+    QCOMPARE(title, QStringLiteral("Brewlore"));
+    QCOMPARE(text, QStringLiteral("Something to say"));
+    QCOMPARE(shownIcon, icon);
+    QCOMPARE(shownButtons, buttons);
+    QCOMPARE(result, answer);
+}
+
+void tst_Platform::settingsRoundTrip()
+{
+    QTemporaryDir dir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    QCOMPARE(platform::GetSetting("brewtest", "Settings", "Key", "fallback").value,
+             QStringLiteral("fallback"));
+    QVERIFY(platform::SaveSetting("brewtest", "Settings", "Key", QStringLiteral("Grüße, 日本")));
+    const platform::SettingRead read = platform::GetSetting("brewtest", "Settings", "Key");
+    QVERIFY(read.ok);
+    QCOMPARE(read.value, QStringLiteral("Grüße, 日本"));
+}
+
+void tst_Platform::failedWriteIsReported()
+{
+    // Below a regular file no folder can be made, whoever runs the test.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QStringLiteral("/dev/null/brewlore"));
+    QVERIFY(!platform::SaveSetting("brewtest", "Settings", "Key", QStringLiteral("value")));
+}
+
+QTEST_MAIN(tst_Platform)
+#include "tst_platform.moc"
