@@ -46,11 +46,10 @@ LinkLabel *makeBanner(QWidget *frame, QRect geometry)
 PromotionLabels makePromotions(QWidget *frame, QRect cobrand, QRect fullBrand,
                                Qt::Alignment alignment, bool cobrandInFront)
 {
-    PromotionLabels labels{
-        makePromotion(frame, "lblCobrand", promotions::CoBrandCaption, HandCursor::Mono, cobrand,
-                      alignment),
-        makePromotion(frame, "lblFullBrand", promotions::FullBrandCaption,
-                      HandCursor::SixteenColour, fullBrand, alignment)};
+    PromotionLabels labels{makePromotion(frame, "lblCobrand", promotions::CoBrandCaption,
+                                         HandCursor::Mono, cobrand, alignment),
+                           makePromotion(frame, "lblFullBrand", promotions::FullBrandCaption,
+                                         HandCursor::SixteenColour, fullBrand, alignment)};
     QObject::connect(labels.lblCobrand, &LinkLabel::clicked, &modHelp::OpenCoBrandPage);
     QObject::connect(labels.lblFullBrand, &LinkLabel::clicked, &modHelp::OpenFullBrandPage);
     if (cobrandInFront)
@@ -79,8 +78,8 @@ void addSiteMenus(QMenuBar *bar, const QString &updateCaption, QObject *context,
     bar->addAction(QStringLiteral("&Donate"), &modHelp::OpenDonatePage)
         ->setObjectName(QStringLiteral("mnuDonate"));
     // Switched off: the offer is reached through the promotion band instead.
-    QAction *mkmoney = bar->addAction(QStringLiteral("Make Money &Online"),
-                                      &modHelp::OpenFullBrandPage);
+    QAction *mkmoney =
+        bar->addAction(QStringLiteral("Make Money &Online"), &modHelp::OpenFullBrandPage);
     mkmoney->setObjectName(QStringLiteral("mkmoney"));
     mkmoney->setEnabled(false);
 }

@@ -14,7 +14,8 @@ namespace forms {
 // The forum banner (Label61), opening the home page.
 LinkLabel *makeBanner(QWidget *frame, QRect geometry);
 
-struct PromotionLabels {
+struct PromotionLabels
+{
     LinkLabel *lblCobrand;
     LinkLabel *lblFullBrand;
 };

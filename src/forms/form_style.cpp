@@ -55,6 +55,7 @@ void makeFixedWindow(QWidget *window, QSize clientSize)
         // The menu bar sits above the client area and adds to the window's height.
         mainWindow->centralWidget()->setFixedSize(clientSize);
         mainWindow->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        mainWindow->layout()->activate();
     } else {
         window->setFixedSize(clientSize);
     }
@@ -101,6 +102,13 @@ QString labelText(const QString &caption)
         shown += caption[i];
     }
     return shown;
+}
+
+void growToText(QLabel *label)
+{
+    const int needed = label->heightForWidth(label->width());
+    if (needed > label->height())
+        label->resize(label->width(), needed);
 }
 
 void sizeToText(QLabel *label, bool keepCentre)

@@ -34,6 +34,10 @@ void setLabelColours(QLabel *label, QColor text, QColor background = QColor());
 // A caption as a label shows it: "&&" is one "&", a lone "&" marks an access key.
 QString labelText(const QString &caption);
 
+// Lets a word-wrapped label grow downwards when the font in use needs more
+// room than the layout gave it, so that no line is cut off.
+void growToText(QLabel *label);
+
 // Grows a label to its text, keeping its centre (or its left edge) in place.
 void sizeToText(QLabel *label, bool keepCentre);
 

@@ -29,11 +29,11 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, Q
     button->setFont(verdana(8.25, true));
     // Enter presses the button that has the focus, as in a dialog.
     button->setAutoDefault(true);
-    button->setStyleSheet(QStringLiteral(
-        "QPushButton { background-color: rgb(192, 192, 192); color: black;"
-        " border: 2px outset rgb(224, 224, 224); }"
-        "QPushButton:pressed { border-style: inset; }"
-        "QPushButton:focus { border-color: rgb(96, 96, 96); }"));
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: rgb(192, 192, 192); color: black;"
+                       " border: 2px outset rgb(224, 224, 224); }"
+                       "QPushButton:pressed { border-style: inset; }"
+                       "QPushButton:focus { border-color: rgb(96, 96, 96); }"));
     return button;
 }
 
@@ -88,8 +88,8 @@ void frmDisplay::buildControls(QWidget *client)
     QWidget *Frame5 = panel(client, BandGrey);
     Frame5->setObjectName(QStringLiteral("Frame5"));
     Frame5->setGeometry(twRect(0, 4680, 8655, 975));
-    makePromotions(Frame5, twRect(120, 240, 5985, 615), twRect(120, 240, 5985, 615),
-                   Qt::AlignLeft, /*cobrandInFront=*/false);
+    makePromotions(Frame5, twRect(120, 240, 5985, 615), twRect(120, 240, 5985, 615), Qt::AlignLeft,
+                   /*cobrandInFront=*/false);
 
     cmdOK = button(Frame5, "cmdOK", QStringLiteral("&Back"), twRect(6240, 280, 1140, 465));
     cmdExit = button(Frame5, "cmdExit", QStringLiteral("&Exit"), twRect(7440, 280, 1140, 465));
@@ -109,7 +109,8 @@ void frmDisplay::buildMenus()
     mnuFile->addAction(QStringLiteral("E&xit"), this, &frmDisplay::mnuExit_Click)
         ->setObjectName(QStringLiteral("mnuExit"));
 
-    addSiteMenus(menuBar(), QStringLiteral("&Check for Software Update"), this, [this] { mnuAbout_Click(); });
+    addSiteMenus(menuBar(), QStringLiteral("&Check for Software Update"), this,
+                 [this] { mnuAbout_Click(); });
 }
 
 void frmDisplay::ShowReading(const QString &name, const QString &meaning)

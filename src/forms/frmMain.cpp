@@ -37,6 +37,7 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, QRect geom
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setLabelColours(label, colour);
+    growToText(label);
     return label;
 }
 
@@ -121,7 +122,8 @@ void frmMain::buildMenus()
     QAction *mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmMain::mnuExit_Click);
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
 
-    addSiteMenus(menuBar(), QStringLiteral("Check for Software &Update"), this, [this] { mnuAbout_Click(); });
+    addSiteMenus(menuBar(), QStringLiteral("Check for Software &Update"), this,
+                 [this] { mnuAbout_Click(); });
 }
 
 void frmMain::Form_Load() { modHelp::CheckForUpdate(); }

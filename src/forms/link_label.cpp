@@ -6,8 +6,7 @@
 
 namespace forms {
 
-LinkLabel::LinkLabel(const QString &text, HandCursor cursor, QWidget *parent)
-    : QLabel(text, parent)
+LinkLabel::LinkLabel(const QString &text, HandCursor cursor, QWidget *parent) : QLabel(text, parent)
 {
     setCursor(cursor == HandCursor::Mono ? linkCursorMono() : linkCursor16());
 }

@@ -1,5 +1,6 @@
 #include "picture_button.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,11 +19,25 @@ void PictureButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     painter.drawPixmap(1, 1, m_picture);
-    if (hasFocus()) {
+    if (m_showFocus) {
         // The border itself shows the keyboard focus, so the picture stays whole.
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+}
+
+void PictureButton::focusInEvent(QFocusEvent *event)
+{
+    // Only a user who moves with the keyboard needs to see where the focus is.
+    m_showFocus =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    QWidget::focusInEvent(event);
+}
+
+void PictureButton::focusOutEvent(QFocusEvent *event)
+{
+    m_showFocus = false;
+    QWidget::focusOutEvent(event);
 }
 
 void PictureButton::mousePressEvent(QMouseEvent *event)

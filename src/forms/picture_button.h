@@ -21,10 +21,13 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QPixmap m_picture;
     bool m_pressed = false;
+    bool m_showFocus = false;
 };
 
 } // namespace forms

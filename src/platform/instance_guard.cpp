@@ -15,7 +15,8 @@ QString InstanceLockPath()
     if (!dir.isEmpty())
         return QDir(dir).filePath(name + QStringLiteral(".lock"));
     const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-    return QDir(QDir::tempPath()).filePath(name + QLatin1Char('-') + user + QStringLiteral(".lock"));
+    return QDir(QDir::tempPath())
+        .filePath(name + QLatin1Char('-') + user + QStringLiteral(".lock"));
 }
 
 bool PrevInstance()

@@ -20,8 +20,8 @@ int showRealBox(const QString &text, int flags)
     box.setWindowTitle(QString::fromLatin1(ApplicationTitle));
     box.setText(text);
     box.setIcon((flags & vbCritical) == vbCritical ? QMessageBox::Critical
-                 : (flags & vbInformation)        ? QMessageBox::Information
-                                                  : QMessageBox::NoIcon);
+                : (flags & vbInformation)          ? QMessageBox::Information
+                                                   : QMessageBox::NoIcon);
     if ((flags & 0x0F) == vbYesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

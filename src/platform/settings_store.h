@@ -11,7 +11,8 @@ namespace platform {
 // The program file's name without its extension.
 QString AppName();
 
-struct SettingRead {
+struct SettingRead
+{
     QString value;
     bool ok = true; // false when the store could not be read
 };

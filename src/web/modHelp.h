@@ -7,10 +7,10 @@
 
 namespace modHelp {
 
-QString SiteBaseAddress();             // scheme and host, no trailing slash
-QString SiteHostName();                // the host alone, as the windows print it
+QString SiteBaseAddress(); // scheme and host, no trailing slash
+QString SiteHostName();    // the host alone, as the windows print it
 QString SitePageAddress(const QString &pageKey);
-QString ProductPageAddress();          // the product's own page: base + "/brewlore/"
+QString ProductPageAddress(); // the product's own page: base + "/brewlore/"
 
 void OpenSoftwarePage();  // "quillorysoftwares"
 void OpenDonatePage();    // "donate"

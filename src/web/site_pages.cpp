@@ -12,7 +12,10 @@ namespace modHelp {
 
 namespace {
 
-void openPage(const char *pageKey) { platform::OpenAddress(SitePageAddress(QLatin1String(pageKey))); }
+void openPage(const char *pageKey)
+{
+    platform::OpenAddress(SitePageAddress(QLatin1String(pageKey)));
+}
 
 } // namespace
 

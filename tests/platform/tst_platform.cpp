@@ -99,12 +99,12 @@ void tst_Platform::realMessageBox_data()
     QTest::addColumn<int>("answer");
     QTest::newRow("stop, OK") << 16 << int(QMessageBox::Critical) << QStringList{"OK"} << "OK"
                               << int(platform::vbOK);
-    QTest::newRow("information, OK") << 64 << int(QMessageBox::Information) << QStringList{"OK"}
-                                     << "OK" << int(platform::vbOK);
+    QTest::newRow("information, OK")
+        << 64 << int(QMessageBox::Information) << QStringList{"OK"} << "OK" << int(platform::vbOK);
     QTest::newRow("question, Yes") << 68 << int(QMessageBox::Information)
                                    << QStringList{"No", "Yes"} << "Yes" << int(platform::vbYes);
-    QTest::newRow("question, No") << 68 << int(QMessageBox::Information)
-                                  << QStringList{"No", "Yes"} << "No" << int(platform::vbNo);
+    QTest::newRow("question, No") << 68 << int(QMessageBox::Information) << QStringList{"No", "Yes"}
+                                  << "No" << int(platform::vbNo);
     QTest::newRow("question, Enter takes the default")
         << 68 << int(QMessageBox::Information) << QStringList{"No", "Yes"} << "Enter"
         << int(platform::vbYes);

@@ -39,11 +39,14 @@ void tst_Symbols::irregularSlots_data()
     QTest::addColumn<int>("slot");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("meaning");
-    QTest::newRow("first cross") << 19 << "CROSS" << "Safeguarding, religious  devotion and sacrifice ";
-    QTest::newRow("second cross") << 20 << "CROSS" << "Victory after much difficulty. ";
+    QTest::newRow("first cross") << 19 << "CROSS"
+                                 << "Safeguarding, religious  devotion and sacrifice ";
+    QTest::newRow("second cross") << 20 << "CROSS"
+                                  << "Victory after much difficulty. ";
     QTest::newRow("mixed-case turtle") << 77 << "Turtle"
                                        << "You are implementing your plans at a low pace";
-    QTest::newRow("two trailing blanks") << 18 << "COINS" << "Unexpected gain of money.  ";
+    QTest::newRow("two trailing blanks") << 18 << "COINS"
+                                         << "Unexpected gain of money.  ";
     QTest::newRow("full stop, no blank") << 2 << "APPLE"
                                          << "This symbol implies new birth and creation.";
     QTest::newRow("double blank inside")
@@ -55,7 +58,7 @@ void tst_Symbols::irregularSlots_data()
     QTest::newRow("fire works before fire") << 26 << "FIRE WORKS"
                                             << "Altercation and complications in your private life";
     QTest::newRow("longest name") << 17 << "CIRCLES WITH A DOT INSIDE"
-                                   << "you can be a father/mother soon.";
+                                  << "you can be a father/mother soon.";
     QTest::newRow("last slot") << 79 << "WHEEL"
                                << "A wheel in a good shape marks good fortune; if broken, the "
                                   "result will be negative";
@@ -93,7 +96,8 @@ void tst_Symbols::everySlotFilled()
     LoadSymbols();
     QCOMPARE(SymbolMeanings[62].size(), 138); // the longest meaning
     for (int i = 1; i <= SymbolCount; ++i) {
-        QVERIFY2(!SymbolNames[i].isEmpty() && !SymbolMeanings[i].isEmpty(), qPrintable(QString::number(i)));
+        QVERIFY2(!SymbolNames[i].isEmpty() && !SymbolMeanings[i].isEmpty(),
+                 qPrintable(QString::number(i)));
         // Names are in capitals, bar the one turtle.
         if (i != 77)
             QCOMPARE(SymbolNames[i], SymbolNames[i].toUpper());

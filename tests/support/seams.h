@@ -18,7 +18,8 @@
 #include <deque>
 #include <random>
 
-struct ShownMessage {
+struct ShownMessage
+{
     QString text;
     int flags;
 };

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and renders a PNG of every window into docs/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh
+build_dir=${BREWLORE_BUILD_DIR:-build}
+cmake --build "$build_dir" --target brewlore_screenshots
+QT_QPA_PLATFORM=offscreen "$build_dir/tools/brewlore_screenshots" docs

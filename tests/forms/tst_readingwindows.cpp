@@ -1,0 +1,277 @@
+#include "forms/frmDisplay.h"
+#include "forms/frmMain.h"
+#include "reading/modSymbols.h"
+#include "support/seams.h"
+#include "web/modHelp.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+// The main and the reading window as their layout tables give them, and every
+// control in them that opens one of the maker's pages.
+class tst_ReadingWindows : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void clientAreas();
+    void controlPlaces_data();
+    void controlPlaces();
+    void menuBarOrder_data();
+    void menuBarOrder();
+    void everyTextShowsWhole_data();
+    void everyTextShowsWhole();
+
+    void pageControls_data();
+    void pageControls();
+    void makeMoneyCannotBeChosen_data();
+    void makeMoneyCannotBeChosen();
+
+    void readingKeepsStoredBlanks();
+    void escapeLeavesTheReading();
+    void backFromMenuAsFromButton();
+
+private:
+    QWidget *window(const QString &which);
+    std::unique_ptr<Seams> m_seams;
+    std::unique_ptr<forms::frmMain> m_main;
+    std::unique_ptr<forms::frmDisplay> m_display;
+};
+
+void tst_ReadingWindows::init()
+{
+    m_seams = std::make_unique<Seams>();
+    m_main = std::make_unique<forms::frmMain>();
+    m_display = std::make_unique<forms::frmDisplay>();
+    // A window closed by a test deletes itself; forget it then.
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_main.get()), static_cast<QWidget *>(m_display.get())})
+        w->setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void tst_ReadingWindows::cleanup()
+{
+    m_main.reset();
+    m_display.reset();
+    m_seams.reset();
+    QVERIFY(visibleWindows().isEmpty());
+}
+
+QWidget *tst_ReadingWindows::window(const QString &which)
+{
+    return which == QLatin1String("main") ? static_cast<QWidget *>(m_main.get()) : m_display.get();
+}
+
+void tst_ReadingWindows::clientAreas()
+{
+    QCOMPARE(m_main->centralWidget()->size(), QSize(436, 316));
+    QCOMPARE(m_display->centralWidget()->size(), QSize(578, 378));
+    for (QWidget *w : {window("main"), window("display")}) {
+        QCOMPARE(w->windowTitle(), QStringLiteral("Brewlore v1.15"));
+        QVERIFY(!(w->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(w->minimumSize(), w->maximumSize());
+    }
+}
+
+void tst_ReadingWindows::controlPlaces_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("pixels");
+    QTest::newRow("main pot") << "main"
+                              << "picCoffeePot" << QRect(150, 56, 139, 101);
+    QTest::newRow("main box") << "main"
+                              << "picMessage" << QRect(107, 96, 225, 33);
+    QTest::newRow("main fourth dot") << "main"
+                                     << "shp4" << QRect(184, 16, 9, 9);
+    QTest::newRow("main band") << "main"
+                               << "Frame5" << QRect(1, 256, 436, 60);
+    QTest::newRow("reading meaning") << "display"
+                                     << "lblDesc" << QRect(21, 136, 537, 97);
+    QTest::newRow("reading back") << "display"
+                                  << "cmdOK" << QRect(416, 19, 76, 31);
+    QTest::newRow("reading exit") << "display"
+                                  << "cmdExit" << QRect(496, 19, 76, 31);
+}
+
+void tst_ReadingWindows::controlPlaces()
+{
+    QFETCH(QString, which);
+    QFETCH(QString, control);
+    QFETCH(QRect, pixels);
+    QWidget *widget = window(which)->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), pixels);
+}
+
+void tst_ReadingWindows::menuBarOrder_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QStringList>("bar");
+    QTest::addColumn<QStringList>("help");
+    const QStringList bar{"&File", "&Help", "&Donate", "Make Money &Online"};
+    QTest::newRow("main") << "main" << bar << QStringList{"&Online Help",
+                                                          "&Visit Us Online",
+                                                          "",
+                                                          "Check for Software &Update",
+                                                          "",
+                                                          "&About Software"};
+    QTest::newRow("reading") << "display" << bar << QStringList{"&Online Help",
+                                                                "&Visit Us Online",
+                                                                "",
+                                                                "&Check for Software Update",
+                                                                "",
+                                                                "&About Software"};
+}
+
+void tst_ReadingWindows::menuBarOrder()
+{
+    QFETCH(QString, which);
+    QFETCH(QStringList, bar);
+    QFETCH(QStringList, help);
+    auto *mainWindow = qobject_cast<QMainWindow *>(window(which));
+    QStringList shownBar, shownHelp;
+    for (QAction *a : mainWindow->menuBar()->actions())
+        shownBar.append(a->text());
+    for (QAction *a : mainWindow->findChild<QMenu *>("mnuHelp")->actions())
+        shownHelp.append(a->text());
+    QCOMPARE(shownBar, bar);
+    QCOMPARE(shownHelp, help);
+}
+
+void tst_ReadingWindows::everyTextShowsWhole_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<int>("symbol");
+    QTest::newRow("main") << "main" << 0;
+    QTest::newRow("reading, longest meaning") << "display" << 62;
+    QTest::newRow("reading, longest name") << "display" << 17;
+}
+
+void tst_ReadingWindows::everyTextShowsWhole()
+{
+    QFETCH(QString, which);
+    QFETCH(int, symbol);
+    if (symbol) {
+        modSymbols::LoadSymbols();
+        m_display->ShowReading(modSymbols::SymbolNames[symbol], modSymbols::SymbolMeanings[symbol]);
+    }
+    QWidget *w = window(which);
+    for (QLabel *label : w->findChildren<QLabel *>()) {
+        const QRect inParent = label->geometry().intersected(label->parentWidget()->rect());
+        const int needed = label->wordWrap() ? label->heightForWidth(inParent.width())
+                                             : label->sizeHint().height();
+        QVERIFY2(needed <= inParent.height(),
+                 qPrintable(label->objectName() + " needs " + QString::number(needed)));
+        if (!label->wordWrap())
+            QVERIFY2(label->sizeHint().width() <= inParent.width(),
+                     qPrintable(label->objectName()));
+    }
+}
+
+void tst_ReadingWindows::pageControls_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("pageKey");
+    for (const char *which : {"main", "display"}) {
+        const QString w = QLatin1String(which);
+        QTest::addRow("%s online help", which) << w << "mnuOnline"
+                                               << "help-web-page";
+        QTest::addRow("%s visit us", which) << w << "mnuVisit"
+                                            << "home-page";
+        QTest::addRow("%s update", which) << w << "mnuUpdate"
+                                          << "download-web-page";
+        QTest::addRow("%s donate", which) << w << "mnuDonate"
+                                          << "donate";
+        QTest::addRow("%s banner", which) << w << "Label61"
+                                          << "home-page";
+        QTest::addRow("%s co-brand", which) << w << "lblCobrand"
+                                            << "co-brand";
+        QTest::addRow("%s full brand", which) << w << "lblFullBrand"
+                                              << "fully-branded";
+    }
+}
+
+void tst_ReadingWindows::pageControls()
+{
+    QFETCH(QString, which);
+    QFETCH(QString, control);
+    QFETCH(QString, pageKey);
+    // Names and e-mail addresses go to this site: never in clear text.
+    const QString base = modHelp::SiteBaseAddress();
+    QVERIFY(base.startsWith(QLatin1String("https://")) && !base.endsWith(QLatin1Char('/')));
+    const QString address = base + QStringLiteral("/brewlore/ssd.php?page=") + pageKey;
+
+    QWidget *w = window(which);
+    const auto press = [&] {
+        if (auto *action = w->findChild<QAction *>(control))
+            action->trigger();
+        else
+            QTest::mouseClick(w->findChild<QLabel *>(control), Qt::LeftButton);
+    };
+    press();
+    QCOMPARE(m_seams->launches, QStringList{address});
+    press();
+    QCOMPARE(m_seams->launches, (QStringList{address, address}));
+    QVERIFY(m_seams->messages.isEmpty());
+}
+
+void tst_ReadingWindows::makeMoneyCannotBeChosen_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::newRow("main") << "main";
+    QTest::newRow("reading") << "display";
+}
+
+void tst_ReadingWindows::makeMoneyCannotBeChosen()
+{
+    QFETCH(QString, which);
+    QAction *mkmoney = window(which)->findChild<QAction *>("mkmoney");
+    QVERIFY(!mkmoney->isEnabled());
+    mkmoney->trigger();
+    QVERIFY(m_seams->launches.isEmpty());
+}
+
+void tst_ReadingWindows::readingKeepsStoredBlanks()
+{
+    modSymbols::LoadSymbols();
+    m_display->ShowReading(modSymbols::SymbolNames[29], modSymbols::SymbolMeanings[29]);
+    QCOMPARE(m_display->findChild<QLabel *>("lblDesc")->text(),
+             QStringLiteral("symbol of fraternity and  peace.  "));
+    // The name stays centred on the window where its design put it.
+    const QLabel *name = m_display->findChild<QLabel *>("lblElement");
+    QCOMPARE(name->text(), QStringLiteral("FLAG"));
+    QVERIFY(qAbs(name->geometry().center().x() - QRect(255, 88, 69, 13).center().x()) <= 1);
+}
+
+void tst_ReadingWindows::escapeLeavesTheReading()
+{
+    QSignalSpy unloaded(m_display.get(), &forms::frmDisplay::unloaded);
+    QSignalSpy back(m_display.get(), &forms::frmDisplay::backRequested);
+    m_display->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_display.get()));
+    QCOMPARE(QApplication::focusWidget(), m_display->findChild<QWidget *>("cmdOK"));
+    QTest::keyClick(m_display.get(), Qt::Key_Escape);
+    QCOMPARE(unloaded.size(), 1);
+    QCOMPARE(back.size(), 0);
+    QVERIFY(!m_display->isVisible());
+}
+
+void tst_ReadingWindows::backFromMenuAsFromButton()
+{
+    QSignalSpy back(m_display.get(), &forms::frmDisplay::backRequested);
+    m_display->findChild<QAction *>("mnuFileBack")->trigger();
+    m_display->findChild<QPushButton *>("cmdOK")->click();
+    QCOMPARE(back.size(), 2);
+}
+
+QTEST_MAIN(tst_ReadingWindows)
+#include "tst_readingwindows.moc"

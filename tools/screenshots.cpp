@@ -1,0 +1,82 @@
+// Renders a PNG of every window into the folder given on the command line,
+// for the README. Runs the real windows through the real road, with the
+// browser and the settings kept out of the way.
+
+#include "app/forms_registry.h"
+#include "platform/browser.h"
+#include "platform/message_box.h"
+#include "platform/process_end.h"
+#include "platform/random.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+QDir target;
+int failures = 0;
+
+void save(QWidget *window, const char *name)
+{
+    const QString path = target.filePath(QLatin1String(name) + QStringLiteral(".png"));
+    if (!window || !window->grab().save(path)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        ++failures;
+        return;
+    }
+    std::printf("%s\n", qPrintable(path));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    target = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
+    if (!target.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot make %s\n", qPrintable(target.path()));
+        return 1;
+    }
+    platform::setBrowserHandler([](const QString &) {});
+    platform::setProcessEndHandler([](int) {});
+    // A fixed draw: the pictures stay the same from one run to the next.
+    platform::RandomizeWith(1);
+    platform::setRandomSource([] { return 0.62f; }); // slot 49, "LION"
+
+    FormsRegistry forms;
+    forms::frmMain *main = forms.Main();
+    main->show();
+    save(main, "main-window");
+
+    QTimer::singleShot(1500, main, [main] { save(main, "main-window-reveal"); });
+    QMetaObject::invokeMethod(main, &forms::frmMain::picCoffeePot_Click);
+    save(forms.Display(), "reading-window");
+
+    // The modal windows are grabbed from inside their own event loops.
+    QTimer::singleShot(200, [] {
+        QWidget *about = QApplication::activeModalWidget();
+        save(about, "about-window");
+        if (about)
+            about->close();
+    });
+    forms.Display()->findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
+
+    QTimer::singleShot(200, [] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        save(box, "update-question");
+        if (box)
+            box->button(QMessageBox::No)->click();
+    });
+    platform::MsgBox(QStringLiteral("There maybe an update to this software available\r"
+                                    "Do you want to check for an update?"),
+                     platform::vbYesNo | platform::vbInformation);
+
+    forms.Display()->close();
+    save(forms.NagScreen(), "exit-window");
+    return failures ? 1 : 0;
+}
