@@ -14,7 +14,8 @@ const QColor LinkPink(255, 192, 192);
 const QColor BandGrey(64, 64, 64);
 
 LinkLabel *makePromotion(QWidget *frame, const char *name, const QString &caption,
-                         HandCursor cursor, QRect geometry, Qt::Alignment alignment)
+                         HandCursor cursor, QRect geometry, Qt::Alignment alignment,
+                         const char *accessibleName)
 {
     auto *label = new LinkLabel(labelText(caption), cursor, frame);
     label->setObjectName(QLatin1String(name));
@@ -23,6 +24,8 @@ LinkLabel *makePromotion(QWidget *frame, const char *name, const QString &captio
     label->setWordWrap(true);
     label->setAlignment(alignment | Qt::AlignTop);
     setLabelColours(label, LinkPink, BandGrey);
+    label->setAccessibleName(QLatin1String(accessibleName));
+    label->setAccessibleDescription(label->text());
     return label;
 }
 
@@ -39,6 +42,8 @@ LinkLabel *makeBanner(QWidget *frame, QRect geometry)
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setLabelColours(label, LinkPink);
+    label->setAccessibleName(QStringLiteral("Discussion board: opens it in your web browser"));
+    label->setAccessibleDescription(label->text());
     QObject::connect(label, &LinkLabel::clicked, &modHelp::OpenHomePage);
     return label;
 }
@@ -47,9 +52,11 @@ PromotionLabels makePromotions(QWidget *frame, QRect cobrand, QRect fullBrand,
                                Qt::Alignment alignment, bool cobrandInFront)
 {
     PromotionLabels labels{makePromotion(frame, "lblCobrand", promotions::CoBrandCaption,
-                                         HandCursor::Mono, cobrand, alignment),
+                                         HandCursor::Mono, cobrand, alignment,
+                                         "Co-brand offer: opens its page in your web browser"),
                            makePromotion(frame, "lblFullBrand", promotions::FullBrandCaption,
-                                         HandCursor::SixteenColour, fullBrand, alignment)};
+                                         HandCursor::SixteenColour, fullBrand, alignment,
+                                         "Full-brand offer: opens its page in your web browser")};
     QObject::connect(labels.lblCobrand, &LinkLabel::clicked, &modHelp::OpenCoBrandPage);
     QObject::connect(labels.lblFullBrand, &LinkLabel::clicked, &modHelp::OpenFullBrandPage);
     if (cobrandInFront)

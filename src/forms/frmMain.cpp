@@ -75,6 +75,9 @@ void frmMain::buildControls(QWidget *client)
     picCoffeePot->setObjectName(QStringLiteral("picCoffeePot"));
     picCoffeePot->setGeometry(twRect(2243, 840, 2085, 1515));
     picCoffeePot->setCursor(linkCursor16());
+    picCoffeePot->setAccessibleName(QStringLiteral("Coffee pot"));
+    picCoffeePot->setAccessibleDescription(
+        QStringLiteral("Press for your coffee cup reading of the day"));
     connect(picCoffeePot, &PictureButton::clicked, this, &frmMain::picCoffeePot_Click);
 
     label(Frame1, "lblCaption",
@@ -89,6 +92,9 @@ void frmMain::buildControls(QWidget *client)
     box->setAutoFillBackground(true);
     box->setBackgroundRole(QPalette::Base);
     picMessage = box;
+    picMessage->setAccessibleName(QStringLiteral("Please Wait"));
+    picMessage->setAccessibleDescription(
+        QStringLiteral("Your reading is being prepared: one dot a second, four in all"));
     QLabel *pi = label(picMessage, "pi", QStringLiteral("Please Wait"), twRect(120, 120, 1545, 270),
                        verdana(12, true), DotGreen);
     pi->setWordWrap(false);

@@ -2,17 +2,18 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace forms {
 
 PictureButton::PictureButton(const QPixmap &picture, QWidget *parent)
-    : QWidget(parent), m_picture(picture)
+    : QAbstractButton(parent), m_picture(picture)
 {
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
+
+QSize PictureButton::sizeHint() const { return m_picture.size() + QSize(2, 2); }
 
 void PictureButton::paintEvent(QPaintEvent *)
 {
@@ -26,46 +27,31 @@ void PictureButton::paintEvent(QPaintEvent *)
     }
 }
 
+void PictureButton::keyPressEvent(QKeyEvent *event)
+{
+    // Space is the button's own key; Enter does the same here, since the pot
+    // is the one thing to press in its window.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->isAutoRepeat()) {
+        event->accept();
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
 void PictureButton::focusInEvent(QFocusEvent *event)
 {
     // Only a user who moves with the keyboard needs to see where the focus is.
     m_showFocus =
         event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-    QWidget::focusInEvent(event);
+    QAbstractButton::focusInEvent(event);
 }
 
 void PictureButton::focusOutEvent(QFocusEvent *event)
 {
     m_showFocus = false;
-    QWidget::focusOutEvent(event);
-}
-
-void PictureButton::mousePressEvent(QMouseEvent *event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void PictureButton::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    if (click)
-        emit clicked();
-}
-
-void PictureButton::keyPressEvent(QKeyEvent *event)
-{
-    const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
-        !event->isAutoRepeat()) {
-        event->accept();
-        emit clicked();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    QAbstractButton::focusOutEvent(event);
 }
 
 } // namespace forms

@@ -1,32 +1,29 @@
 #pragma once
-// A picture with a one-pixel border that acts as a button: a mouse click,
-// or Enter or Space while it has the keyboard focus, reports a click.
+// A picture with a one-pixel border that acts as a button: a mouse click, or
+// Space or Enter while it has the keyboard focus, clicks it. Being a button,
+// it also tells screen readers what it is and lets them press it.
 
+#include <QAbstractButton>
 #include <QPixmap>
-#include <QWidget>
 
 namespace forms {
 
-class PictureButton : public QWidget
+class PictureButton : public QAbstractButton
 {
     Q_OBJECT
 public:
     PictureButton(const QPixmap &picture, QWidget *parent);
 
-signals:
-    void clicked();
+    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QPixmap m_picture;
-    bool m_pressed = false;
     bool m_showFocus = false;
 };
 
