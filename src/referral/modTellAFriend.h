@@ -1,0 +1,44 @@
+#pragma once
+// The refer-a-friend request. The exit window stores the trimmed texts of its
+// five fields here on every press of its button and makes the two address
+// checks; SendReferral then checks the stored values and opens one request
+// address in the browser. Nothing here knows a widget: each check gives the
+// message to show, or an empty text when it passes.
+
+#include <QString>
+
+namespace modTellAFriend {
+
+struct Referral
+{
+    QString referrerName;
+    QString referrerEmail;
+    QString message;
+    QString friendName;
+    QString friendEmail;
+};
+
+// The trimmed field texts of the last press, and the request last built.
+extern Referral Stored;
+extern QString ReferralUrl;
+
+// The button's checks on the two trimmed addresses: distinct, with an "@",
+// with a ".".
+QString AddressRefusal(const QString &email, const QString &friendEmail);
+
+// The request's checks: no value empty or still its field's prompt.
+QString ReferralRefusal(const Referral &values);
+
+// The "qlqs-refer-a-friend" page with taf1 to taf6: the five values and the
+// product page. Every value is percent-encoded as UTF-8, so that "&", "=",
+// "#", line breaks and non-ASCII text reach the page exactly as typed.
+QString RequestAddress(const Referral &values);
+
+// Checks Stored; when it passes, builds ReferralUrl and opens it. A refusal
+// is shown in a stop box and sends nothing.
+void SendReferral();
+
+// Opens ReferralUrl in the browser; the outcome is not looked at.
+void OpenReferralPage();
+
+} // namespace modTellAFriend

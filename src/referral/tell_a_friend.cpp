@@ -1,0 +1,77 @@
+#include "modTellAFriend.h"
+
+#include "platform/browser.h"
+#include "platform/message_box.h"
+#include "web/modHelp.h"
+
+#include <QUrl>
+
+namespace modTellAFriend {
+
+Referral Stored;
+QString ReferralUrl;
+
+namespace {
+
+bool emptyOrPrompt(const QString &value, const char *prompt)
+{
+    // The stored values are trimmed already; the fields' own prompts count as empty.
+    return value.isEmpty() || value == QLatin1String(prompt);
+}
+
+QString queryValue(const QString &value)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(value));
+}
+
+} // namespace
+
+QString AddressRefusal(const QString &email, const QString &friendEmail)
+{
+    if (email == friendEmail)
+        return QStringLiteral("Please Enter Distinct Email Addresses");
+    const auto lacks = [&](QChar c) { return !email.contains(c) || !friendEmail.contains(c); };
+    if (lacks(QLatin1Char('@')) || lacks(QLatin1Char('.')))
+        return QStringLiteral("Please Enter Proper Email Address");
+    return QString();
+}
+
+QString ReferralRefusal(const Referral &values)
+{
+    if (emptyOrPrompt(values.referrerName, "Your Name"))
+        return QStringLiteral("Please Enter Your Name");
+    if (emptyOrPrompt(values.referrerEmail, "Your Email Address"))
+        return QStringLiteral("Please Enter Your Email");
+    if (emptyOrPrompt(values.message, "Your Message"))
+        return QStringLiteral("Please Enter Your Message");
+    if (emptyOrPrompt(values.friendName, "Friend's Name"))
+        return QStringLiteral("Please Enter Your Friend's Name");
+    if (emptyOrPrompt(values.friendEmail, "Friend's Email Address"))
+        return QStringLiteral("Please Enter Your Friend's Email");
+    return QString();
+}
+
+QString RequestAddress(const Referral &values)
+{
+    return modHelp::SitePageAddress(QStringLiteral("qlqs-refer-a-friend")) +
+           QStringLiteral("&taf1=") + queryValue(values.referrerName) + QStringLiteral("&taf2=") +
+           queryValue(values.referrerEmail) + QStringLiteral("&taf3=") +
+           queryValue(values.message) + QStringLiteral("&taf4=") + queryValue(values.friendName) +
+           QStringLiteral("&taf5=") + queryValue(values.friendEmail) + QStringLiteral("&taf6=") +
+           queryValue(modHelp::ProductPageAddress());
+}
+
+void SendReferral()
+{
+    const QString refusal = ReferralRefusal(Stored);
+    if (!refusal.isEmpty()) {
+        platform::MsgBox(refusal, platform::vbCritical);
+        return;
+    }
+    ReferralUrl = RequestAddress(Stored);
+    OpenReferralPage();
+}
+
+void OpenReferralPage() { platform::OpenAddress(ReferralUrl); }
+
+} // namespace modTellAFriend

@@ -1,0 +1,313 @@
+#include "app/forms_registry.h"
+#include "referral/modTellAFriend.h"
+#include "support/seams.h"
+#include "web/modHelp.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// Shows the exit window as leaving does, and waits until it has the keyboard.
+forms::frmNagScreen2 *showExitWindow(FormsRegistry &forms)
+{
+    forms.ShowExitWindow();
+    forms::frmNagScreen2 *nag = forms.NagScreen();
+    nag->activateWindow();
+    return QTest::qWaitForWindowActive(nag) ? nag : nullptr;
+}
+
+template <typename T> T *control(QWidget *window, const char *name)
+{
+    return window->findChild<T *>(QLatin1String(name));
+}
+
+} // namespace
+
+class tst_NagScreen : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        flushDeletes();
+        QVERIFY(visibleWindows().isEmpty());
+    }
+    void supportTextByQuarter_data();
+    void supportTextByQuarter();
+    void supportTextChosenOnce();
+    void softwareLineText();
+    void everyTextShowsWhole();
+    void tabOrder();
+    void linksKeepTheWindowOpen();
+    void fieldsCarryTheirPrompts_data();
+    void fieldsCarryTheirPrompts();
+    void referralChecks_data();
+    void referralChecks();
+};
+
+void tst_NagScreen::supportTextByQuarter_data()
+{
+    QTest::addColumn<float>("r");
+    QTest::addColumn<QString>("text");
+    const QString texts[] = {
+        "Quillory Softwares, such as this can be created and maintained only with your support. "
+        "The best way to support Quillory is to visit Quillory regularly and take part in the "
+        "discussions and other activities on the board.",
+        "Visit Quillory regularly. Support Quillory by taking part in the discussions and other "
+        "activities. These softwares cannot be supported and maintained, without you regularly "
+        "visiting Quillory",
+        "Quillory is a FREE online discussion forum for all things quillory. To help Quillory "
+        "develop and maintain this software visit Quillory regularly.",
+        "Quillory needs your help. All you need to do is visit Quillory regularly and take part in "
+        "the various discussions and activites to help us maintain and develop more Quillory "
+        "Softwares."};
+    QTest::newRow("0") << 0.0f << texts[0];
+    QTest::newRow("just below a quarter") << 0.24999999f << texts[0];
+    QTest::newRow("a quarter") << 0.25f << texts[1];
+    QTest::newRow("a half") << 0.5f << texts[2];
+    QTest::newRow("just below three quarters") << 0.74999994f << texts[2];
+    QTest::newRow("three quarters") << 0.75f << texts[3];
+    QTest::newRow("largest below 1") << 0.99999994f << texts[3];
+}
+
+void tst_NagScreen::supportTextByQuarter()
+{
+    QFETCH(float, r);
+    Seams seams;
+    seams.feedRandom({r});
+    FormsRegistry forms;
+    forms.HideExitWindow();
+    QTEST(control<QLabel>(forms.NagScreen(), "Label2")->text(), "text");
+}
+
+void tst_NagScreen::supportTextChosenOnce()
+{
+    Seams seams;
+    seams.feedRandom({0.3f, 0.9f});
+    FormsRegistry forms;
+    forms.HideExitWindow();
+    forms::frmNagScreen2 *nag = forms.NagScreen();
+    const QString chosen = control<QLabel>(nag, "Label2")->text();
+    control<QLineEdit>(nag, "txtFriendName")->setText(QStringLiteral("Bob"));
+    QVERIFY(chosen.startsWith(QLatin1String("Visit Quillory regularly.")));
+    for (int i = 0; i < 3; ++i) {
+        forms.ShowExitWindow();
+        forms.HideExitWindow();
+    }
+    QCOMPARE(forms.NagScreen(), nag);
+    QCOMPARE(control<QLabel>(nag, "Label2")->text(), chosen);
+    QVERIFY(nag->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(control<QLineEdit>(nag, "txtFriendName")->text(), QStringLiteral("Bob"));
+    QCOMPARE(platform::Rnd(), 0.9f); // the load step drew once
+}
+
+void tst_NagScreen::softwareLineText()
+{
+    Seams seams;
+    FormsRegistry forms;
+    const QString text = control<QLabel>(forms.NagScreen(), "Label3")->text();
+    QVERIFY(text.contains(QStringLiteral("the world\u2019s largest resource")));
+    QVERIFY(
+        text.contains("on their interests." + QString(61, QLatin1Char(' ')) + "All the programs"));
+    QVERIFY(!text.contains(QString(62, QLatin1Char(' '))));
+    QVERIFY(text.endsWith(QLatin1String("friends and family. ")));
+}
+
+void tst_NagScreen::everyTextShowsWhole()
+{
+    Seams seams;
+    FormsRegistry forms;
+    forms::frmNagScreen2 *nag = showExitWindow(forms);
+    QVERIFY(nag);
+    QCOMPARE(nag->size(), QSize(741, 315));
+    for (QWidget *w : nag->findChildren<QWidget *>()) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        const QRect inParent(QPoint(0, 0), w->parentWidget()->size());
+        if (w->objectName() == QLatin1String("txtMessage")) {
+            QVERIFY(!inParent.intersects(w->geometry())); // never seen
+            continue;
+        }
+        QVERIFY2(inParent.contains(w->geometry()), qPrintable(w->objectName()));
+        auto *label = qobject_cast<QLabel *>(w);
+        auto *check = qobject_cast<QCheckBox *>(w);
+        if (label && label->wordWrap())
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                     qPrintable(w->objectName()));
+        else if (label || check)
+            QVERIFY2(w->sizeHint().width() <= w->width(), qPrintable(w->objectName()));
+    }
+}
+
+void tst_NagScreen::tabOrder()
+{
+    Seams seams;
+    FormsRegistry forms;
+    forms::frmNagScreen2 *nag = showExitWindow(forms);
+    QVERIFY(nag);
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited,
+             (QStringList{"cmdClose", "Check1", "picNagscreen2Icon", "txtName", "cmdSubmit",
+                          "txtEmail", "txtFriendEmail", "txtFriendName", "cmdClose"}));
+}
+
+void tst_NagScreen::linksKeepTheWindowOpen()
+{
+    Seams seams;
+    FormsRegistry forms;
+    forms::frmNagScreen2 *nag = showExitWindow(forms);
+    QVERIFY(nag);
+    auto *check = control<QCheckBox>(nag, "Check1");
+    const QPoint box(8, check->height() / 2);
+    QTest::mouseClick(check, Qt::LeftButton, {}, box);
+    QVERIFY(!check->isChecked());
+    QTest::mouseClick(check, Qt::LeftButton, {}, box);
+    QTest::keyClick(check, Qt::Key_Space);
+    QTest::mouseClick(control<QLabel>(nag, "lblGoToHome"), Qt::LeftButton);
+
+    const QString home = modHelp::SitePageAddress(QStringLiteral("home-page"));
+    QCOMPARE(seams.launches,
+             (QStringList{home, home, home, modHelp::SitePageAddress("quillorysoftwares")}));
+    QVERIFY(!check->isChecked());
+    QVERIFY(nag->isVisible());
+    QVERIFY(seams.endStatuses.isEmpty());
+    nag->hide();
+}
+
+void tst_NagScreen::fieldsCarryTheirPrompts_data()
+{
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<bool>("spaceRefused");
+    QTest::newRow("txtName") << "Your Name" << false;
+    QTest::newRow("txtEmail") << "Your Email Address" << true;
+    QTest::newRow("txtFriendName") << "Friend's Name" << false;
+    QTest::newRow("txtFriendEmail") << "Friend's Email Address" << true;
+}
+
+void tst_NagScreen::fieldsCarryTheirPrompts()
+{
+    QFETCH(QString, prompt);
+    QFETCH(bool, spaceRefused);
+    Seams seams;
+    FormsRegistry forms;
+    forms::frmNagScreen2 *nag = showExitWindow(forms);
+    QVERIFY(nag);
+    auto *box = control<QLineEdit>(nag, QTest::currentDataTag());
+    QCOMPARE(box->text(), prompt);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QCOMPARE(box->text(), QString());
+    QTest::keyClicks(box, QStringLiteral("a b"));
+    QCOMPARE(box->text(), spaceRefused ? QStringLiteral("ab") : QStringLiteral("a b"));
+    QCOMPARE(seams.messages.size(), spaceRefused ? 1 : 0);
+    box->clear();
+    QTest::mouseClick(control<QPushButton>(nag, "cmdSubmit"), Qt::LeftButton);
+    QCOMPARE(box->text(), prompt);
+    nag->hide();
+}
+
+void tst_NagScreen::referralChecks_data()
+{
+    QTest::addColumn<QStringList>("fields"); // name, e-mail, friend's name, friend's e-mail
+    QTest::addColumn<QString>("message");    // null: the message box is left untouched
+    QTest::addColumn<QString>("refusal");    // empty: the referral is sent
+    QTest::addColumn<QString>("sent");       // a piece of the request address
+
+    const QString untouched;
+    const QStringList valid{"Ann", "ann@mail.example", "Bob", "bob@mail.example"};
+    const auto with = [&](int i, const QString &text) {
+        QStringList fields = valid;
+        fields[i] = text;
+        return fields;
+    };
+    const QString distinct = "Please Enter Distinct Email Addresses";
+    const QString proper = "Please Enter Proper Email Address";
+    QTest::newRow("same address") << with(3, "ann@mail.example") << untouched << distinct << "";
+    QTest::newRow("same address in other case passes")
+        << with(3, "Ann@Mail.example") << untouched << ""
+        << "&taf5=Ann%40Mail.example&";
+    QTest::newRow("both address prompts")
+        << (QStringList{"Ann", "Your Email Address", "Bob", "Friend's Email Address"}) << untouched
+        << proper << "";
+    QTest::newRow("friend's address lacks @")
+        << with(3, "bob.example") << untouched << proper << "";
+    QTest::newRow("@ without dot") << with(1, "ann@example") << untouched << proper << "";
+    QTest::newRow("dot only before @ passes")
+        << (QStringList{"Ann", "ann.lee@example", "Bob", "bob.lee@example"}) << untouched << ""
+        << "&taf2=ann.lee%40example&";
+    QTest::newRow("addresses checked before name")
+        << (QStringList{"Your Name", "ann", "Bob", "bob@mail.example"}) << untouched << proper
+        << "";
+    QTest::newRow("name prompt") << with(0, "Your Name") << untouched << "Please Enter Your Name"
+                                 << "";
+    QTest::newRow("name blanks only") << with(0, "   ") << untouched << "Please Enter Your Name"
+                                      << "";
+    QTest::newRow("message emptied") << valid << ""
+                                     << "Please Enter Your Message"
+                                     << "";
+    QTest::newRow("message prompt restored") << valid << "Your Message"
+                                             << "Please Enter Your Message"
+                                             << "";
+    QTest::newRow("friend's name prompt")
+        << with(2, "Friend's Name") << untouched << "Please Enter Your Friend's Name"
+        << "";
+    QTest::newRow("untouched message sent with its line break")
+        << valid << untouched << ""
+        << "&taf3=Your%20Message%0D%0A&taf4=Bob&";
+    QTest::newRow("padded name trimmed, inner blank kept")
+        << with(0, "  Ann Lee  ") << untouched << ""
+        << "&taf1=Ann%20Lee&";
+}
+
+void tst_NagScreen::referralChecks()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QString, message);
+    QFETCH(QString, refusal);
+    Seams seams;
+    FormsRegistry forms;
+    forms::frmNagScreen2 *nag = showExitWindow(forms);
+    QVERIFY(nag);
+    const char *names[] = {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail"};
+    for (int i = 0; i < 4; ++i)
+        control<QLineEdit>(nag, names[i])->setText(fields[i]);
+    auto *txtMessage = control<QPlainTextEdit>(nag, "txtMessage");
+    if (!message.isNull())
+        txtMessage->setPlainText(message);
+    const QString messageBefore = txtMessage->toPlainText();
+
+    QTest::keyClick(nag, Qt::Key_N, Qt::AltModifier); // the button shows itself pressed first
+    QTRY_COMPARE(seams.messages.size() + seams.launches.size(), 1);
+
+    if (refusal.isEmpty()) {
+        QVERIFY(seams.messages.isEmpty());
+        QCOMPARE(seams.launches.size(), 1);
+        QFETCH(QString, sent);
+        QVERIFY2(seams.launches[0].contains(sent), qPrintable(seams.launches[0]));
+    } else {
+        QCOMPARE(seams.messages.size(), 1);
+        QCOMPARE(seams.messages[0].text, refusal);
+        QCOMPARE(seams.messages[0].flags, int(platform::vbCritical));
+        QVERIFY(seams.launches.isEmpty());
+    }
+    // Every press stores the trimmed texts first; no press changes a field.
+    QCOMPARE(modTellAFriend::Stored.referrerName, fields[0].trimmed());
+    QCOMPARE(modTellAFriend::Stored.friendEmail, fields[3]);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(control<QLineEdit>(nag, names[i])->text(), fields[i]);
+    QCOMPARE(txtMessage->toPlainText(), messageBefore);
+    QVERIFY(nag->isVisible());
+    nag->hide();
+}
+
+QTEST_MAIN(tst_NagScreen)
+#include "tst_nagscreen.moc"
