@@ -5,6 +5,7 @@
 #include "platform/message_box.h"
 #include "platform/random.h"
 #include "shutdown.h"
+#include "web/cobrand.h"
 #include "web/modHelp.h"
 
 void StartUp(FormsRegistry &forms)
@@ -21,4 +22,17 @@ void StartUp(FormsRegistry &forms)
     CoBrand_Randomize(forms);
 }
 
-void CoBrand_Randomize(FormsRegistry &) {}
+void CoBrand_Randomize(FormsRegistry &forms)
+{
+    cobrand::intCoBrandRandomNumber = int16_t(cobrand::CoBrandNumber(platform::Rnd()));
+    switch (cobrand::FrontFor(cobrand::intCoBrandRandomNumber)) {
+    case cobrand::Front::CoBrand:
+        forms.Main()->BringCoBrandToFront();
+        break;
+    case cobrand::Front::FullBrand:
+        forms.Main()->BringFullBrandToFront();
+        break;
+    case cobrand::Front::Unchanged:
+        break;
+    }
+}

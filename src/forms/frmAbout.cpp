@@ -1,16 +1,145 @@
 #include "frmAbout.h"
 
 #include "form_style.h"
+#include "link_label.h"
 #include "pictures.h"
 #include "platform/geometry.h"
+#include "web/modHelp.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QWindow>
+
+using platform::twRect;
 
 namespace forms {
+
+namespace {
+
+const QColor WorkBrown(63, 47, 33);
+const QColor LightPink(255, 192, 192);
+const QColor Pink(255, 128, 128);
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, QRect geometry, QFont font)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// A fixed-size label whose text wraps within its width.
+void paragraph(QWidget *parent, const char *name, const QString &text, QRect geometry, QFont font)
+{
+    QLabel *result = label(parent, name, text, geometry, font);
+    result->setWordWrap(true);
+    setLabelColours(result, Pink);
+}
+
+// A link that sizes itself to its text; screen readers hear what it opens.
+LinkLabel *link(QWidget *parent, const char *name, const QString &text, QRect geometry,
+                const char *accessibleName)
+{
+    auto *result = new LinkLabel(text, HandCursor::SixteenColour, parent);
+    result->setObjectName(QLatin1String(name));
+    result->setAccessibleName(QLatin1String(accessibleName));
+    result->setAccessibleDescription(text);
+    result->setGeometry(geometry);
+    result->setFont(linkFont());
+    setLabelColours(result, LightPink);
+    sizeToText(result, false);
+    return result;
+}
+
+} // namespace
 
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowIcon(programIcon());
     makeFixedWindow(this, QSize(platform::tw(6015), platform::tw(4095)));
+    // A dialog frame: no minimise or maximise button, and no taskbar entry
+    // of its own once it has an owner (see showEvent).
+    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, WorkBrown);
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    // The labels take no focus: the button, first in the tab order, is the
+    // window's only stop and has the focus when it opens.
+    auto *picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setGeometry(twRect(150, 150, 510, 510));
+    picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picIcon->setPixmap(programIconPixmap());
+
+    QLabel *Label2 = label(this, "Label2", QString::fromLatin1(ProductCaption),
+                           twRect(780, 240, 3180, 240), verdana(9.75, true));
+    setLabelColours(Label2, LightPink);
+    sizeToText(Label2, false);
+
+    paragraph(
+        this, "Label1",
+        QStringLiteral("Brewlore is an effective tool, which is based on the art of reading the "
+                       "coffee grounds. This involves the art or practice of predicting fortunes "
+                       "and interpreting the near future of people from the coffee patterns."),
+        twRect(240, 840, 5595, 1095), verdana(8.25));
+
+    lblHomePage =
+        link(this, "lblHomePage", QStringLiteral("Click here to visit ") + modHelp::SiteHostName(),
+             twRect(1320, 2040, 4650, 195), "Home page: opens it in your web browser");
+    connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+
+    paragraph(this, "Label3",
+              QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                             "money online. Get this software fully branded for your website."),
+              twRect(240, 2520, 5565, 675), verdana(8.25, true));
+
+    lblCobrand =
+        link(this, "lblCobrand", QStringLiteral("Click here for more details"),
+             twRect(3360, 3240, 2610, 195), "Full-brand offer: opens its page in your web browser");
+    connect(lblCobrand, &LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
+
+    // The rule runs from the left edge to past the right one, one pixel thick.
+    QWidget *Line2 = panel(this, Pink);
+    Line2->setObjectName(QStringLiteral("Line2"));
+    Line2->setGeometry(platform::tw(0), platform::tw(3480), platform::tw(6150), 1);
+
+    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(twRect(4680, 3615, 1260, 345));
+    cmdOK->setFont(verdana(8.25, true));
+    cmdOK->setStyleSheet(QStringLiteral(
+        "QPushButton { background-color: rgb(192, 192, 192); color: black;"
+        " border: 2px outset rgb(224, 224, 224); }"
+        "QPushButton:pressed { border-style: inset; }"
+        "QPushButton:default, QPushButton:focus { border-color: rgb(96, 96, 96); }"));
+    // Enter presses the default button; Esc rejects the dialog, which closes
+    // it just as OK does.
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    centreOnScreen(this);
 }
+
+void frmAbout::showEvent(QShowEvent *event)
+{
+    // No owner is named when the window opens, yet it must not get a taskbar
+    // entry of its own: it belongs to the window it was opened from.
+    QWindow *opener = QGuiApplication::focusWindow();
+    if (opener && opener != windowHandle() && !windowHandle()->transientParent())
+        windowHandle()->setTransientParent(opener);
+    QDialog::showEvent(event);
+}
+
+void frmAbout::cmdOK_Click() { accept(); }
+
+void frmAbout::lblHomePage_Click() { modHelp::OpenHomePage(); }
+
+void frmAbout::lblCobrand_Click() { modHelp::OpenFullBrandPage(); }
 
 } // namespace forms
