@@ -128,6 +128,9 @@ void FormsRegistry::HideExitWindow()
 void FormsRegistry::UnloadAll()
 {
     m_unloadingAll = true;
-    for (QWidget *form : LoadedForms())
-        form->close();
+    // Closing one window may close or delete another: hold them by QPointer.
+    const QList<QPointer<QWidget>> loaded = m_loaded;
+    for (const QPointer<QWidget> &form : loaded)
+        if (form)
+            form->close();
 }
