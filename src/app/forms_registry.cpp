@@ -64,6 +64,9 @@ void FormsRegistry::forget(QWidget *form)
 
 void FormsRegistry::wire(forms::frmMain *form)
 {
+    // Queued, so that the first dot is painted first.
+    connect(form, &forms::frmMain::revealStarted, this, &FormsRegistry::prepareReading,
+            Qt::QueuedConnection);
     connect(form, &forms::frmMain::revealFinished, this, &FormsRegistry::showReading);
     connect(form, &forms::frmMain::aboutRequested, this, &FormsRegistry::showAbout);
     connect(form, &forms::frmMain::unloaded, this, &FormsRegistry::ShowExitWindow);
@@ -80,6 +83,17 @@ void FormsRegistry::wire(forms::frmNagScreen2 *form)
 {
     connect(form, &forms::frmNagScreen2::exitRequested, this, &modHelp::UnloadAllForms);
     connect(form, &forms::frmNagScreen2::unloaded, this, &modHelp::UnloadAllForms);
+}
+
+void FormsRegistry::prepareReading()
+{
+    // Loading the exit window and building the reading window take some
+    // milliseconds each: spend them during the first second of the animation
+    // rather than between its last dot and the reading.
+    if (m_unloadingAll || !m_main)
+        return;
+    HideExitWindow();
+    Display();
 }
 
 void FormsRegistry::showReading(const QString &name, const QString &meaning)

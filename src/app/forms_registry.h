@@ -47,6 +47,7 @@ private:
     void runLoadStep(forms::frmNagScreen2 *form) { form->Form_Load(); }
     void forget(QWidget *form);
 
+    void prepareReading();
     void showReading(const QString &name, const QString &meaning);
     void goBack();
     void showAbout();

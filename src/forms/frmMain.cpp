@@ -156,10 +156,13 @@ void frmMain::picCoffeePot_Click()
 
     modSymbols::DrawSymbol();
     modSymbols::LoadSymbols();
+    platform::PauseSchedule schedule;
     picMessage->show();
     for (Shape *dot : {shp1, shp2, shp3, shp4}) {
         dot->show();
-        Pause(1);
+        if (dot == shp1)
+            emit revealStarted();
+        schedule.Pause(1);
         if (!stillHere())
             return;
     }
@@ -168,8 +171,6 @@ void frmMain::picCoffeePot_Click()
     const int16_t symbol = modSymbols::CurrentSymbol;
     emit revealFinished(modSymbols::SymbolNames[symbol], modSymbols::SymbolMeanings[symbol]);
 }
-
-void frmMain::Pause(short seconds) { platform::WaitMilliseconds(seconds * 1000); }
 
 void frmMain::mnuExit_Click() { close(); }
 

@@ -31,6 +31,9 @@ public:
     void BringFullBrandToFront();
 
 signals:
+    // The first dot is up: whatever the reading will need can get ready
+    // while the dots fill, so that the reading appears on time.
+    void revealStarted();
     // The animation is over: show this reading in place of the main window.
     void revealFinished(const QString &name, const QString &meaning);
     void aboutRequested();
@@ -47,7 +50,6 @@ protected:
 private:
     void buildControls(QWidget *client);
     void buildMenus();
-    void Pause(short seconds);
 
     PictureButton *picCoffeePot = nullptr;
     QWidget *picMessage = nullptr;

@@ -31,4 +31,16 @@ void WaitMilliseconds(int milliseconds)
     loop.exec();
 }
 
+PauseSchedule::PauseSchedule() { m_clock.start(); }
+
+void PauseSchedule::Pause(int seconds)
+{
+    const qint64 length = qint64(seconds) * 1000;
+    const qint64 now = m_clock.elapsed();
+    if (now - m_due > length / 2)
+        m_due = now;
+    m_due += length;
+    WaitMilliseconds(int(m_due - now));
+}
+
 } // namespace platform

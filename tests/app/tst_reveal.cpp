@@ -117,9 +117,13 @@ void tst_Reveal::dotsKeepTime()
 
 void tst_Reveal::secondClickRunsInsideTheFirst()
 {
-    // 0.1 draws slot 8 first, 0.9 slot 72 for the click during the second dot.
-    m_seams->feedRandom({0.1f, 0.9f});
+    // 0.1 draws slot 8 first, the exit window loading with it takes 0.5, and
+    // 0.9 draws slot 72 for the click during the second dot.
+    m_seams->feedRandom({0.1f, 0.5f, 0.9f});
     QSignalSpy finished(m_forms->Main(), &forms::frmMain::revealFinished);
+    QList<qint64> finishedAt;
+    connect(m_forms->Main(), &forms::frmMain::revealFinished, this,
+            [&] { finishedAt.append(m_clock.elapsed()); });
     QTimer::singleShot(1500, this, [this] {
         QTest::mouseClick(m_forms->Main()->findChild<QWidget *>("picCoffeePot"), Qt::LeftButton);
     });
@@ -134,6 +138,9 @@ void tst_Reveal::secondClickRunsInsideTheFirst()
     QCOMPARE(m_forms->Display()->findChild<QLabel *>("lblElement")->text(), QStringLiteral("SUN"));
     // The inner animation ran whole inside the first pause it interrupted.
     QVERIFY(when("show frmDisplay") >= 5500 && when("show frmDisplay") < 5900);
+    // The first then resumes, and its last two pauses still last a second each.
+    QVERIFY2(finishedAt.value(1) >= 7500 && finishedAt.value(1) < 7900,
+             qPrintable(QString::number(finishedAt.value(1))));
 }
 
 void tst_Reveal::closingDuringAPauseStopsTheReading()
