@@ -7,6 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.example.quillory.Brewlore"));
     // Closing a window never ends the program; only the exit window does.
     QApplication::setQuitOnLastWindowClosed(false);
     FormsRegistry forms;

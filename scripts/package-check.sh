@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the Debian package into build-pkg/ and
+# checks it as a desktop would meet it: the desktop entry and the metainfo
+# pass their validators, the program, the entry, the metainfo and every icon
+# size land where a desktop looks for them, Qt is a dependency and not a
+# passenger, apt can satisfy the dependencies here, and the installed program
+# starts under Xvfb and shows its main window.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh dpkg-dev file desktop-file-utils appstream xvfb xauth x11-utils
+
+fail() {
+    echo "package-check: $*" >&2
+    exit 1
+}
+
+build_dir=build-pkg
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build_dir" --parallel "$(nproc)"
+rm -f "$build_dir"/brewlore_*.deb
+(cd "$build_dir" && cpack -G DEB >/dev/null)
+debs=("$build_dir"/brewlore_*.deb)
+[ -f "${debs[0]}" ] || fail "cpack made no package"
+deb="$PWD/${debs[0]}"
+echo "== $deb"
+dpkg-deb --field "$deb" Package Version Architecture Section Depends
+dpkg-deb --contents "$deb"
+
+root="$(mktemp -d)"
+trap 'rm -rf "$root"' EXIT
+dpkg-deb --extract "$deb" "$root"
+
+app_id=io.example.quillory.Brewlore
+desktop="$root/usr/share/applications/$app_id.desktop"
+metainfo="$root/usr/share/metainfo/$app_id.metainfo.xml"
+[ -x "$root/usr/bin/brewlore" ] || fail "usr/bin/brewlore is missing"
+[ -f "$desktop" ] || fail "usr/share/applications/$app_id.desktop is missing"
+[ -f "$metainfo" ] || fail "usr/share/metainfo/$app_id.metainfo.xml is missing"
+for dir in data/icons/hicolor/*/; do
+    size="$(basename "$dir")"
+    ext=png
+    [ "$size" = scalable ] && ext=svg
+    [ -f "$root/usr/share/icons/hicolor/$size/apps/brewlore.$ext" ] ||
+        fail "usr/share/icons/hicolor/$size/apps/brewlore.$ext is missing"
+done
+
+echo "== validators"
+desktop-file-validate "$desktop"
+appstreamcli validate --no-net "$metainfo"
+
+echo "== dependencies"
+dpkg-deb --field "$deb" Depends | grep -q 'libqt6widgets6' || fail "the package does not depend on Qt"
+if dpkg-deb --contents "$deb" | grep -q 'libQt6'; then
+    fail "the package carries Qt libraries"
+fi
+apt-get install --simulate -qq "$deb" >/dev/null || fail "apt cannot satisfy the package's dependencies"
+
+echo "== first start of the installed program"
+# Its own runtime folder (the single-instance lock) and settings folder, so a
+# running copy of the user's does not turn it away.
+mkdir -p "$root/home/runtime" "$root/home/config"
+chmod 700 "$root/home/runtime"
+xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+    env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$root/home/runtime" XDG_CONFIG_HOME="$root/home/config" \
+    bash -c '
+        "$1" &
+        pid=$!
+        sleep 4
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid" && status=0 || status=$?
+            echo "package-check: the installed program ended by itself (status $status)" >&2
+            exit 1
+        fi
+        shown=0
+        xwininfo -root -children | grep -q "\"Brewlore v1.15\"" && shown=1
+        kill "$pid"
+        wait "$pid" 2>/dev/null || true
+        [ "$shown" = 1 ] || { echo "package-check: the main window did not show" >&2; exit 1; }
+    ' _ "$root/usr/bin/brewlore"
+echo "package-check: $(basename "$deb") builds, validates, installs and starts"
