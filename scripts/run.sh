@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
-exec "${BREWLORE_BUILD_DIR:-build}/src/brewlore"
+exec "${BREWLORE_BUILD_DIR:-build}/src/app/brewlore"

@@ -1,17 +1,20 @@
 // Renders a PNG of every window into the folder given on the command line,
 // for the README. Runs the real windows through the real road, with the
-// browser and the settings kept out of the way.
+// browser and the settings store kept out of the way.
 
 #include "app/forms_registry.h"
 #include "platform/browser.h"
-#include "platform/message_box.h"
+#include "platform/clock.h"
 #include "platform/process_end.h"
 #include "platform/random.h"
+#include "web/modHelp.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
@@ -42,6 +45,11 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "cannot make %s\n", qPrintable(target.path()));
         return 1;
     }
+    // The user's own reminder date stays untouched.
+    QTemporaryDir store;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
+    // The main window's first run stores a date 20 days back.
+    platform::setDateSource([] { return QDate::currentDate().addDays(-20); });
     platform::setBrowserHandler([](const QString &) {});
     platform::setProcessEndHandler([](int) {});
     // A fixed draw: the pictures stay the same from one run to the next.
@@ -66,15 +74,15 @@ int main(int argc, char *argv[])
     });
     forms.Display()->findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
 
+    // The update question, as a start 20 days after the first one asks it.
+    platform::setDateSource({});
     QTimer::singleShot(200, [] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         save(box, "update-question");
         if (box)
             box->button(QMessageBox::No)->click();
     });
-    platform::MsgBox(QStringLiteral("There maybe an update to this software available\r"
-                                    "Do you want to check for an update?"),
-                     platform::vbYesNo | platform::vbInformation);
+    modHelp::CheckForUpdate();
 
     forms.Display()->close();
     save(forms.NagScreen(), "exit-window");
