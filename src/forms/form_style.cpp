@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -70,6 +71,28 @@ void centreOnScreen(QWidget *window)
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry,
+                  const QFont &font, Qt::Alignment alignment)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry,
+                        const QFont &font)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setFont(font);
+    button->setAutoDefault(true);
+    return button;
 }
 
 QWidget *panel(QWidget *parent, QColor background)

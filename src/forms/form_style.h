@@ -5,10 +5,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace forms {
@@ -24,6 +26,15 @@ void makeFixedWindow(QWidget *window, QSize clientSize);
 
 // Centres the window on the screen it will appear on.
 void centreOnScreen(QWidget *window);
+
+// A named label at its place, in its font, left and top aligned unless told.
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry,
+                  const QFont &font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+
+// A named button at its place. Enter presses it when it has the focus, as in a
+// dialog, also in windows that are not dialogs.
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry,
+                        const QFont &font);
 
 // A borderless panel with a solid background.
 QWidget *panel(QWidget *parent, QColor background);

@@ -21,20 +21,10 @@ const QColor WorkBrown(63, 47, 33);
 const QColor LightPink(255, 192, 192);
 const QColor Pink(255, 128, 128);
 
-QLabel *label(QWidget *parent, const char *name, const QString &text, QRect geometry, QFont font)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
 // A fixed-size label whose text wraps within its width.
 void paragraph(QWidget *parent, const char *name, const QString &text, QRect geometry, QFont font)
 {
-    QLabel *result = label(parent, name, text, geometry, font);
+    QLabel *result = makeLabel(parent, name, text, geometry, font);
     result->setWordWrap(true);
     setLabelColours(result, Pink);
 }
@@ -77,8 +67,8 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIcon->setPixmap(programIconPixmap());
 
-    QLabel *Label2 = label(this, "Label2", QString::fromLatin1(ProductCaption),
-                           twRect(780, 240, 3180, 240), verdana(9.75, true));
+    QLabel *Label2 = makeLabel(this, "Label2", QString::fromLatin1(ProductCaption),
+                               twRect(780, 240, 3180, 240), verdana(9.75, true));
     setLabelColours(Label2, LightPink);
     sizeToText(Label2, false);
 

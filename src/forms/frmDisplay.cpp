@@ -23,12 +23,7 @@ const QColor ReadingPink(255, 128, 128);
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    button->setFont(verdana(8.25, true));
-    // Enter presses the button that has the focus, as in a dialog.
-    button->setAutoDefault(true);
+    QPushButton *button = makeButton(parent, name, caption, geometry, verdana(8.25, true));
     button->setStyleSheet(
         QStringLiteral("QPushButton { background-color: rgb(192, 192, 192); color: black;"
                        " border: 2px outset rgb(224, 224, 224); }"

@@ -30,12 +30,8 @@ const QColor DotGreen(0, 64, 0);
 QLabel *label(QWidget *parent, const char *name, const QString &text, QRect geometry, QFont font,
               QColor colour)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setFont(font);
+    QLabel *label = makeLabel(parent, name, text, geometry, font, Qt::AlignHCenter | Qt::AlignTop);
     label->setWordWrap(true);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setLabelColours(label, colour);
     growToText(label);
     return label;

@@ -52,28 +52,6 @@ QGroupBox *navyFrame(QWidget *parent, const char *name, const QString &caption, 
     return frame;
 }
 
-QLabel *label(QWidget *parent, const char *name, const QString &text, QRect geometry, QFont font)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry,
-                    QFont font)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    button->setFont(font);
-    // Enter presses the button that has the focus, as in a dialog.
-    button->setAutoDefault(true);
-    return button;
-}
-
 QLineEdit *lineBox(QWidget *frame, const char *name, QRect geometry, QFont font)
 {
     auto *box = new QLineEdit(frame);
@@ -104,17 +82,17 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent)
     setAutoFillBackground(true);
 
     picNagscreen2Icon =
-        label(this, "picNagscreen2Icon", QString(), twRect(360, 120, 540, 540), font());
+        makeLabel(this, "picNagscreen2Icon", QString(), twRect(360, 120, 540, 540), font());
     // A picture box takes the focus like any control; it is in the tab order.
     picNagscreen2Icon->setFocusPolicy(Qt::StrongFocus);
 
     QFont captionFont(QStringLiteral("MS Sans Serif"));
     captionFont.setPointSizeF(18);
     lblNagScreen2Caption =
-        label(this, "lblNagScreen2Caption", QString(), twRect(1080, 240, 0, 0), captionFont);
+        makeLabel(this, "lblNagScreen2Caption", QString(), twRect(1080, 240, 0, 0), captionFont);
 
-    Label2 =
-        label(this, "Label2", SupportText(1), twRect(120, 840, 6975, 1095), verdana(9.75, true));
+    Label2 = makeLabel(this, "Label2", SupportText(1), twRect(120, 840, 6975, 1095),
+                       verdana(9.75, true));
     Label2->setWordWrap(true);
 
     Check1 = new QCheckBox(
@@ -130,8 +108,8 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent)
     Check1->setAutoFillBackground(true);
     connect(Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
 
-    cmdClose =
-        button(this, "cmdClose", QStringLiteral("E&xit"), twRect(6000, 2760, 1245, 375), font());
+    cmdClose = makeButton(this, "cmdClose", QStringLiteral("E&xit"), twRect(6000, 2760, 1245, 375),
+                          font());
     connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
 
     buildReferralFrame();
@@ -149,8 +127,8 @@ void frmNagScreen2::buildReferralFrame()
     QLineEdit *friendEmail =
         lineBox(Frame2, "txtFriendEmail", twRect(3600, 720, 3375, 285), boxFont);
 
-    cmdSubmit = button(Frame2, "cmdSubmit", QStringLiteral("Refer A Friend &Now"),
-                       twRect(1920, 1080, 3375, 285), verdana(8.25, true));
+    cmdSubmit = makeButton(Frame2, "cmdSubmit", QStringLiteral("Refer A Friend &Now"),
+                           twRect(1920, 1080, 3375, 285), verdana(8.25, true));
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
 
     // The message box lies below the frame's lower edge, out of sight, and
@@ -182,7 +160,7 @@ void frmNagScreen2::buildSoftwareFrame()
     QGroupBox *Frame6 = navyFrame(this, "Frame6", QStringLiteral("Download Quillory Softwares"),
                                   twRect(7320, 120, 3735, 4575));
     QLabel *Label3 =
-        label(Frame6, "Label3", SoftwareLineText(), twRect(120, 360, 3495, 3855), verdana(9));
+        makeLabel(Frame6, "Label3", SoftwareLineText(), twRect(120, 360, 3495, 3855), verdana(9));
     Label3->setWordWrap(true);
     setLabelColours(Label3, vbColor(White));
 
