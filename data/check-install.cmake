@@ -56,7 +56,7 @@ else()
 endif()
 
 # The icon in the hicolor theme: every size shipped, 48x48 at least, which
-# the theme specification requires of every application icon.
+# the icon theme rules require of every application icon.
 if(icon)
     set(hicolor "${usr}/share/icons/hicolor")
     file(GLOB sizes RELATIVE "${ICONS_DIR}" "${ICONS_DIR}/*")
