@@ -10,9 +10,6 @@ namespace forms {
 
 namespace {
 
-const QColor LinkPink(255, 192, 192);
-const QColor BandGrey(64, 64, 64);
-
 LinkLabel *makePromotion(QWidget *frame, const char *name, const QString &caption,
                          HandCursor cursor, QRect geometry, Qt::Alignment alignment,
                          const char *accessibleName)

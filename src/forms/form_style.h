@@ -17,6 +17,12 @@ namespace forms {
 
 extern const char *const ProductCaption; // "Brewlore v1.15"
 
+// The colours the windows share.
+inline const QColor BandGrey{64, 64, 64};    // the banner and the promotion band
+inline const QColor WorkBrown{63, 47, 33};   // the working area
+inline const QColor LinkPink{255, 192, 192}; // links
+inline const QColor TextPink{255, 128, 128}; // texts on the brown
+
 QFont verdana(double pointSize, bool bold = false, bool underline = false);
 QFont linkFont(); // Verdana 8.25 pt bold underlined
 

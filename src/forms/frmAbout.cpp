@@ -17,16 +17,12 @@ namespace forms {
 
 namespace {
 
-const QColor WorkBrown(63, 47, 33);
-const QColor LightPink(255, 192, 192);
-const QColor Pink(255, 128, 128);
-
 // A fixed-size label whose text wraps within its width.
 void paragraph(QWidget *parent, const char *name, const QString &text, QRect geometry, QFont font)
 {
     QLabel *result = makeLabel(parent, name, text, geometry, font);
     result->setWordWrap(true);
-    setLabelColours(result, Pink);
+    setLabelColours(result, TextPink);
 }
 
 // A link that sizes itself to its text; screen readers hear what it opens.
@@ -39,7 +35,7 @@ LinkLabel *link(QWidget *parent, const char *name, const QString &text, QRect ge
     result->setAccessibleDescription(text);
     result->setGeometry(geometry);
     result->setFont(linkFont());
-    setLabelColours(result, LightPink);
+    setLabelColours(result, LinkPink);
     sizeToText(result, false);
     return result;
 }
@@ -69,7 +65,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 
     QLabel *Label2 = makeLabel(this, "Label2", QString::fromLatin1(ProductCaption),
                                twRect(780, 240, 3180, 240), verdana(9.75, true));
-    setLabelColours(Label2, LightPink);
+    setLabelColours(Label2, LinkPink);
     sizeToText(Label2, false);
 
     paragraph(
@@ -95,7 +91,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     connect(lblCobrand, &LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
 
     // The rule runs from the left edge to past the right one, one pixel thick.
-    QWidget *Line2 = panel(this, Pink);
+    QWidget *Line2 = panel(this, TextPink);
     Line2->setObjectName(QStringLiteral("Line2"));
     Line2->setGeometry(platform::tw(0), platform::tw(3480), platform::tw(6150), 1);
 

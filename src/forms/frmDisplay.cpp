@@ -17,10 +17,6 @@ namespace forms {
 
 namespace {
 
-const QColor BandGrey(64, 64, 64);
-const QColor WorkBrown(63, 47, 33);
-const QColor ReadingPink(255, 128, 128);
-
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry)
 {
     QPushButton *button = makeButton(parent, name, caption, geometry, verdana(8.25, true));
@@ -70,7 +66,7 @@ void frmDisplay::buildControls(QWidget *client)
     lblElement->setGeometry(twRect(3818, 1320, 1035, 195));
     lblElement->setFont(verdana(8.25, true));
     lblElement->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setLabelColours(lblElement, ReadingPink);
+    setLabelColours(lblElement, TextPink);
 
     lblDesc = new QLabel(QStringLiteral("Label3"), Frame1);
     lblDesc->setObjectName(QStringLiteral("lblDesc"));
@@ -78,7 +74,7 @@ void frmDisplay::buildControls(QWidget *client)
     lblDesc->setFont(verdana(8.25, true));
     lblDesc->setWordWrap(true);
     lblDesc->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setLabelColours(lblDesc, ReadingPink);
+    setLabelColours(lblDesc, TextPink);
 
     QWidget *Frame5 = panel(client, BandGrey);
     Frame5->setObjectName(QStringLiteral("Frame5"));

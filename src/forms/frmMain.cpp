@@ -23,8 +23,6 @@ namespace forms {
 
 namespace {
 
-const QColor BandGrey(64, 64, 64);
-const QColor WorkBrown(63, 47, 33);
 const QColor DotGreen(0, 64, 0);
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, QRect geometry, QFont font,
@@ -65,7 +63,7 @@ void frmMain::buildControls(QWidget *client)
     label(Frame1, "Label1",
           QStringLiteral("Get answers to your problems with Brewlore. Start now for immediate "
                          "results!"),
-          twRect(240, 240, 6015, 375), verdana(8.25, true), QColor(255, 128, 128));
+          twRect(240, 240, 6015, 375), verdana(8.25, true), TextPink);
 
     picCoffeePot = new PictureButton(coffeePotPicture(), Frame1);
     picCoffeePot->setObjectName(QStringLiteral("picCoffeePot"));
