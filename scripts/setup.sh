@@ -18,7 +18,13 @@ done
 
 if ((${#missing[@]})); then
     sudo=()
-    if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "Missing packages; as root, run: apt-get install ${missing[*]}" >&2
+            exit 1
+        fi
+        sudo=(sudo)
+    fi
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -98,6 +98,10 @@ void FormsRegistry::prepareReading()
 
 void FormsRegistry::showReading(const QString &name, const QString &meaning)
 {
+    // An animation that resumes after the user left the reading shown by a
+    // second animation inside it must not call the reading back.
+    if (m_nag && m_nag->isVisible())
+        return;
     forms::frmDisplay *display = Display();
     display->ShowReading(name, meaning);
     if (m_main)

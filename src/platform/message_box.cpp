@@ -1,6 +1,8 @@
 #include "message_box.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace platform {
 
@@ -16,9 +18,13 @@ MessageBoxHandler &handler()
 
 int showRealBox(const QString &text, int flags)
 {
-    QMessageBox box;
+    // Owned by the window the user is in, so that it stays above it even when
+    // that window is kept on top of all others.
+    QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(QString::fromLatin1(ApplicationTitle));
-    box.setText(text);
+    // A carriage return alone breaks the line on Windows; Qt wants a line feed.
+    static const QRegularExpression loneReturn(QStringLiteral("\\r(?!\\n)"));
+    box.setText(QString(text).replace(loneReturn, QStringLiteral("\n")));
     box.setIcon((flags & vbCritical) == vbCritical ? QMessageBox::Critical
                 : (flags & vbInformation)          ? QMessageBox::Information
                                                    : QMessageBox::NoIcon);

@@ -25,6 +25,7 @@ private slots:
 
     void realMessageBox_data();
     void realMessageBox();
+    void boxBreaksLinesAndKeepsAboveItsWindow();
 
     void settingsRoundTrip();
     void failedWriteIsReported();
@@ -144,6 +145,27 @@ void tst_Platform::realMessageBox()
     QCOMPARE(shownIcon, icon);
     QCOMPARE(shownButtons, buttons);
     QCOMPARE(result, answer);
+}
+
+void tst_Platform::boxBreaksLinesAndKeepsAboveItsWindow()
+{
+    QWidget onTop;
+    onTop.setWindowFlag(Qt::WindowStaysOnTopHint);
+    onTop.show();
+    onTop.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&onTop));
+    QString text;
+    QWidget *owner = nullptr;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        text = box->text();
+        owner = box->parentWidget();
+        box->button(QMessageBox::Ok)->click();
+    });
+    platform::MsgBox(QStringLiteral("one\rtwo\r\nthree"), platform::vbInformation);
+    QCOMPARE(text, QStringLiteral("one\ntwo\r\nthree"));
+    QCOMPARE(owner, &onTop);
 }
 
 void tst_Platform::settingsRoundTrip()
