@@ -2,6 +2,7 @@
 #include "app/startup.h"
 #include "platform/settings_store.h"
 #include "support/seams.h"
+#include "support/site.h"
 #include "web/cobrand.h"
 #include "web/settings_transform.h"
 
@@ -30,8 +31,7 @@ private:
 namespace {
 
 const QDate Today(2026, 5, 20);
-const QString DownloadPage =
-    QStringLiteral("https://www.quillory.example/brewlore/ssd.php?page=download-web-page");
+const QString DownloadPage = sitePage("download-web-page");
 
 const QString DurationKey =
     QStringLiteral("Settings/") + settings::Encode(QStringLiteral("Duration"));

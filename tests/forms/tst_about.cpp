@@ -4,12 +4,12 @@
 #include "forms/pictures.h"
 #include "platform/geometry.h"
 #include "support/seams.h"
+#include "support/site.h"
+#include "support/temporary_store.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
 #include <functional>
@@ -35,12 +35,10 @@ private slots:
     void linksStayOpen();
 
 private:
-    QTemporaryDir m_config;
+    TemporaryStore m_config;
 };
 
 namespace {
-
-const QString Site = QStringLiteral("https://www.quillory.example/brewlore/ssd.php?page=");
 
 struct ModalVisit
 {
@@ -79,12 +77,7 @@ QAction *aboutEntry(QWidget *window)
 
 } // namespace
 
-void tst_About::initTestCase()
-{
-    QVERIFY(m_config.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_config.path());
-}
+void tst_About::initTestCase() { QVERIFY(m_config.isValid()); }
 
 void tst_About::cleanup()
 {
@@ -157,7 +150,7 @@ void tst_About::controls_data()
            "near future of people from the coffee patterns."
         << twRect(240, 840, 5595, 1095) << false << 8.25 << false << false << pink;
     QTest::newRow("lblHomePage") << "lblHomePage"
-                                 << "Click here to visit www.quillory.example"
+                                 << "Click here to visit " + modHelp::SiteHostName()
                                  << twRect(1320, 2040, 4650, 195) << true << 8.25 << true << true
                                  << light;
     QTest::newRow("Label3") << "Label3"
@@ -338,7 +331,7 @@ void tst_About::linksStayOpen()
 
     QVERIFY(!visit.leftOpen);
     QCOMPARE(openAfterClick, (QList<bool>{true, true}));
-    QCOMPARE(seams.launches, QStringList(2, Site + page));
+    QCOMPARE(seams.launches, QStringList(2, sitePage(qPrintable(page))));
     main->hide();
 }
 

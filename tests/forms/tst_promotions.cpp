@@ -4,9 +4,9 @@
 #include "forms/pictures.h"
 #include "platform/geometry.h"
 #include "support/seams.h"
+#include "support/site.h"
+#include "support/temporary_store.h"
 
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using platform::twRect;
@@ -27,7 +27,7 @@ private slots:
     void readingAlwaysShowsFullBrand();
 
 private:
-    QTemporaryDir m_config;
+    TemporaryStore m_config;
 };
 
 namespace {
@@ -39,7 +39,6 @@ const QString CoBrandText = QStringLiteral(
 const QString FullBrandText = QStringLiteral(
     "Home Business Opportunity. Start your own Internet business and make money online. Get this "
     "software fully branded for your website. Click here for more details.");
-const QString Site = QStringLiteral("https://www.quillory.example/brewlore/ssd.php?page=");
 
 QWidget *windowNamed(FormsRegistry &forms, const QString &name)
 {
@@ -59,12 +58,7 @@ QImage cursorImage(const QCursor &cursor) { return cursor.pixmap().toImage(); }
 
 } // namespace
 
-void tst_Promotions::initTestCase()
-{
-    QVERIFY(m_config.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_config.path());
-}
+void tst_Promotions::initTestCase() { QVERIFY(m_config.isValid()); }
 
 void tst_Promotions::cleanup()
 {
@@ -169,7 +163,7 @@ void tst_Promotions::onlyTheFrontLabelOpensItsPage()
     const QPoint spot = cobrand->mapTo(shown, cobrand->rect().center());
     QTest::mouseClick(shown->windowHandle(), Qt::LeftButton, {}, spot);
     QTest::mouseClick(shown->windowHandle(), Qt::LeftButton, {}, spot);
-    QCOMPARE(seams.launches, QStringList(2, Site + page));
+    QCOMPARE(seams.launches, QStringList(2, sitePage(qPrintable(page))));
     QVERIFY(shown->isVisible());
     shown->hide();
 }

@@ -1,5 +1,6 @@
 #include "platform/settings_store.h"
 #include "support/seams.h"
+#include "support/site.h"
 #include "web/modHelp.h"
 #include "web/settings_transform.h"
 
@@ -50,8 +51,7 @@ const QString Question = QStringLiteral(
     "There maybe an update to this software available\rDo you want to check for an update?");
 const QString DurationKey =
     QStringLiteral("Settings/") + settings::Encode(QStringLiteral("Duration"));
-const QString DownloadPage =
-    QStringLiteral("https://www.quillory.example/brewlore/ssd.php?page=download-web-page");
+const QString DownloadPage = sitePage("download-web-page");
 const QDate Today(2026, 3, 15);
 const QString Absent; // a null text: no setting at all
 // Bytes that the store refuses to parse.
