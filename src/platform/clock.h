@@ -1,10 +1,11 @@
 #pragma once
 // Today's date and the waits of the "Please Wait" animation. The wait runs
 // the event loop, so windows repaint, menus open and clicks are handled
-// while it lasts; tests fix "today" through a source.
+// while it lasts. Tests fix "today" through a source and replace the pause
+// clock with one whose time they move themselves.
 
 #include <QDate>
-#include <QElapsedTimer>
+#include <QtGlobal>
 #include <functional>
 
 namespace platform {
@@ -13,6 +14,22 @@ QDate Today();
 
 using DateSource = std::function<QDate()>;
 void setDateSource(DateSource source); // empty brings back the real date
+
+// The clock the animation's pauses read and wait on. The real one is
+// monotonic, so midnight and changes of the system time do not matter, and
+// waits in a local event loop until a precise timer fires.
+class PauseClock
+{
+public:
+    virtual ~PauseClock() = default;
+    virtual qint64 NowMilliseconds() = 0;
+    // Processes events until the time has passed, or until every event loop
+    // is told to end.
+    virtual void Wait(int milliseconds) = 0;
+};
+
+// Null brings back the real clock.
+void setPauseClock(PauseClock *clock);
 
 // Processes events for the given time, then returns. Returns at once when the
 // process is ending.
@@ -31,8 +48,8 @@ public:
     void Pause(int seconds);
 
 private:
-    QElapsedTimer m_clock; // monotonic: midnight and clock changes do not matter
-    qint64 m_due = 0;      // when the last step was due, in ms since the start
+    qint64 m_start;   // when the schedule began, on the pause clock
+    qint64 m_due = 0; // when the last step was due, in ms since the start
 };
 
 } // namespace platform

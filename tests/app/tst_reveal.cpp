@@ -1,16 +1,16 @@
 #include "app/forms_registry.h"
 #include "reading/modSymbols.h"
 #include "support/seams.h"
+#include "support/test_clock.h"
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTimer>
 #include <QtTest>
 
-// The road of a reading with the real clock: the animation, the reading
-// window, Back, and leaving while an animation waits.
+// The road of a reading on the test clock: the animation, the reading window,
+// Back, and leaving while an animation waits. Every step lands on its exact
+// millisecond.
 class tst_Reveal : public QObject
 {
     Q_OBJECT
@@ -20,8 +20,11 @@ private slots:
 
     void dotsKeepTime();
     void secondClickRunsInsideTheFirst();
+    void closingDuringAPauseStopsTheReading_data();
     void closingDuringAPauseStopsTheReading();
     void leavingTheInnerReadingIsFinal();
+    void leavingWhileAPauseWaits_data();
+    void leavingWhileAPauseWaits();
     void backReturnsForAnotherReading();
 
 private:
@@ -36,14 +39,17 @@ private:
     qint64 when(const QString &what) const;
 
     std::unique_ptr<Seams> m_seams;
+    std::unique_ptr<TestClock> m_clock;
     std::unique_ptr<FormsRegistry> m_forms;
-    QElapsedTimer m_clock;
+    qint64 m_clickedAt = -1;
     QList<Moment> m_moments;
 };
 
 void tst_Reveal::init()
 {
     m_seams = std::make_unique<Seams>();
+    m_clock = std::make_unique<TestClock>();
+    m_clickedAt = -1;
     m_forms = std::make_unique<FormsRegistry>();
     m_moments.clear();
     qApp->installEventFilter(this);
@@ -54,6 +60,7 @@ void tst_Reveal::cleanup()
 {
     qApp->removeEventFilter(this);
     m_forms.reset();
+    m_clock.reset();
     m_seams.reset();
     flushDeletes();
     QVERIFY(visibleWindows().isEmpty());
@@ -64,16 +71,16 @@ bool tst_Reveal::eventFilter(QObject *watched, QEvent *event)
     static const QStringList watchedNames{"picMessage", "shp1",       "shp2",    "shp3",
                                           "shp4",       "frmDisplay", "frmMain", "frmNagScreen2"};
     if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) &&
-        watchedNames.contains(watched->objectName()) && m_clock.isValid()) {
+        watchedNames.contains(watched->objectName()) && m_clickedAt >= 0) {
         const QString verb = event->type() == QEvent::Show ? "show " : "hide ";
-        m_moments.append({verb + watched->objectName(), m_clock.elapsed()});
+        m_moments.append({verb + watched->objectName(), m_clock->now() - m_clickedAt});
     }
     return false;
 }
 
 void tst_Reveal::clickPot()
 {
-    m_clock.start();
+    m_clickedAt = m_clock->now();
     QTest::mouseClick(m_forms->Main()->findChild<QWidget *>("picCoffeePot"), Qt::LeftButton);
 }
 
@@ -90,24 +97,21 @@ void tst_Reveal::dotsKeepTime()
     m_seams->feedRandom({0.5f});
     clickPot(); // returns when the animation is over
 
-    // Generous for a loaded machine, tight enough to catch a missing or extra pause.
-    const qint64 due[] = {0, 1000, 2000, 3000};
-    for (int i = 0; i < 4; ++i) {
-        const qint64 shown = when(QStringLiteral("show shp%1").arg(i + 1));
-        QVERIFY2(shown >= due[i] && shown < due[i] + 500,
-                 qPrintable(QStringLiteral("dot %1 at %2 ms").arg(i + 1).arg(shown)));
-    }
-    QVERIFY(when("show picMessage") >= 0 && when("show picMessage") < 500);
-    const qint64 reading = when("show frmDisplay");
-    QVERIFY2(reading >= 4000 && reading < 4600, qPrintable(QString::number(reading)));
-    // Box away, main window hidden, exit window loaded hidden, then the reading.
-    QVERIFY(when("hide picMessage") >= 4000 && when("hide picMessage") <= reading);
-    QVERIFY(when("hide frmMain") >= 4000 && when("hide frmMain") <= reading);
-    QCOMPARE(when("show frmNagScreen2"), -1);
+    // The box and the first dot at once, a dot a second; a second later the
+    // box goes, taking its dots with it, the main window hides and the reading shows.
+    const QStringList expected{"show picMessage@0", "show shp1@0",       "show shp2@1000",
+                               "show shp3@2000",    "show shp4@3000",    "hide picMessage@4000",
+                               "hide shp1@4000",    "hide shp2@4000",    "hide shp3@4000",
+                               "hide shp4@4000",    "hide frmMain@4000", "show frmDisplay@4000"};
+    QStringList seen;
+    for (const Moment &m : m_moments)
+        seen.append(m.what + QLatin1Char('@') + QString::number(m.ms));
+    QCOMPARE(seen, expected);
 
     forms::frmDisplay *display = m_forms->Display();
     QVERIFY(display->isVisible());
     QVERIFY(!m_forms->Main()->isVisible());
+    // The exit window was loaded on the way, and stays hidden.
     QVERIFY(m_forms->LoadedForms().contains(m_forms->NagScreen()));
     QVERIFY(!m_forms->NagScreen()->isVisible());
     QCOMPARE(modSymbols::CurrentSymbol, int16_t(40));
@@ -124,8 +128,8 @@ void tst_Reveal::secondClickRunsInsideTheFirst()
     QSignalSpy finished(m_forms->Main(), &forms::frmMain::revealFinished);
     QList<qint64> finishedAt;
     connect(m_forms->Main(), &forms::frmMain::revealFinished, this,
-            [&] { finishedAt.append(m_clock.elapsed()); });
-    QTimer::singleShot(1500, this, [this] {
+            [&] { finishedAt.append(m_clock->now()); });
+    m_clock->at(1500, [this] {
         QTest::mouseClick(m_forms->Main()->findChild<QWidget *>("picCoffeePot"), Qt::LeftButton);
     });
     clickPot();
@@ -137,27 +141,35 @@ void tst_Reveal::secondClickRunsInsideTheFirst()
     flushDeletes();
     QCOMPARE(visibleWindows(), QStringList{"frmDisplay"});
     QCOMPARE(m_forms->Display()->findChild<QLabel *>("lblElement")->text(), QStringLiteral("SUN"));
-    // The inner animation ran whole inside the first pause it interrupted.
-    QVERIFY(when("show frmDisplay") >= 5500 && when("show frmDisplay") < 6100);
-    // The first then resumes, and its last two pauses still last a second each.
-    QVERIFY2(finishedAt.value(1) >= 7500 && finishedAt.value(1) < 8200,
-             qPrintable(QString::number(finishedAt.value(1))));
+    // The inner animation ran whole inside the first pause it interrupted;
+    // the first then resumes, and its last two pauses still last a second each.
+    QCOMPARE(when("show frmDisplay"), 5500);
+    QCOMPARE(finishedAt, (QList<qint64>{5500, 7500}));
+}
+
+void tst_Reveal::closingDuringAPauseStopsTheReading_data()
+{
+    QTest::addColumn<int>("closeAt");
+    QTest::addRow("first pause") << 500;
+    QTest::addRow("last pause") << 3999;
+    QTest::addRow("as a pause ends") << 2000;
 }
 
 void tst_Reveal::closingDuringAPauseStopsTheReading()
 {
+    QFETCH(int, closeAt);
     const QPointer<forms::frmMain> main = m_forms->Main();
-    QTimer::singleShot(500, this,
-                       [this] { m_forms->Main()->findChild<QAction *>("mnuExit")->trigger(); });
+    m_clock->at(closeAt, [this] { m_forms->Main()->findChild<QAction *>("mnuExit")->trigger(); });
     clickPot();
 
     // The exit window came up at once, and the interrupted animation went no further.
-    QVERIFY(when("show frmNagScreen2") >= 500 && when("show frmNagScreen2") < 1100);
-    QTest::qWait(1200);
+    QCOMPARE(when("show frmNagScreen2"), closeAt);
+    m_clock->advance(5000);
     flushDeletes();
     QVERIFY(main.isNull());
     QCOMPARE(when("show frmDisplay"), -1);
-    QCOMPARE(when("show shp2"), -1);
+    for (const Moment &m : m_moments)
+        QVERIFY2(!m.what.startsWith(QLatin1String("show")) || m.ms <= closeAt, qPrintable(m.what));
     QCOMPARE(visibleWindows(), QStringList{"frmNagScreen2"});
 }
 
@@ -165,14 +177,83 @@ void tst_Reveal::leavingTheInnerReadingIsFinal()
 {
     // A second click during the second dot shows its reading at 5.5 s; the
     // user leaves it while the first animation still has two dots to go.
-    QTimer::singleShot(1500, this, [this] {
+    m_clock->at(1500, [this] {
         QTest::mouseClick(m_forms->Main()->findChild<QWidget *>("picCoffeePot"), Qt::LeftButton);
     });
-    QTimer::singleShot(
-        6000, this, [this] { m_forms->Display()->findChild<QPushButton *>("cmdExit")->click(); });
+    m_clock->at(6000, [this] { m_forms->Display()->findChild<QPushButton *>("cmdExit")->click(); });
     clickPot();
     flushDeletes();
     QCOMPARE(visibleWindows(), QStringList{"frmNagScreen2"});
+    QCOMPARE(m_clock->now(), 7500);
+}
+
+void tst_Reveal::leavingWhileAPauseWaits_data()
+{
+    // Each way out is taken while the first animation waits in a pause; the
+    // reading windows come from a second animation run inside the first.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("visibleAtTheEnd");
+    QTest::addColumn<bool>("ended");
+    const QStringList nag{"frmNagScreen2"};
+    QTest::addRow("main window, close box") << QStringList{"close main"} << nag << false;
+    QTest::addRow("main window, File, Exit") << QStringList{"main File Exit"} << nag << false;
+    QTest::addRow("reading window, Exit") << QStringList{"inner", "reading Exit"} << nag << false;
+    QTest::addRow("reading window, close box")
+        << QStringList{"inner", "close reading"} << nag << false;
+    QTest::addRow("reading window, Esc") << QStringList{"inner", "reading Esc"} << nag << false;
+    QTest::addRow("reading window, File, Exit")
+        << QStringList{"inner", "reading File Exit"} << nag << false;
+    QTest::addRow("exit window, E&xit")
+        << QStringList{"close main", "exit window Exit"} << QStringList{} << true;
+    QTest::addRow("exit window, close box")
+        << QStringList{"close main", "close exit window"} << QStringList{} << true;
+    QTest::addRow("reading, then exit window")
+        << QStringList{"inner", "reading Exit", "exit window Exit"} << QStringList{} << true;
+}
+
+void tst_Reveal::leavingWhileAPauseWaits()
+{
+    QFETCH(QStringList, steps);
+    FormsRegistry &forms = *m_forms;
+    const auto child = [](QWidget *window, const char *name) {
+        return window->findChild<QWidget *>(QLatin1String(name));
+    };
+    const QHash<QString, std::function<void()>> act{
+        {"inner", [&] { QTest::mouseClick(child(forms.Main(), "picCoffeePot"), Qt::LeftButton); }},
+        {"close main", [&] { forms.Main()->close(); }},
+        {"main File Exit", [&] { forms.Main()->findChild<QAction *>("mnuExit")->trigger(); }},
+        {"reading Exit",
+         [&] { QTest::mouseClick(child(forms.Display(), "cmdExit"), Qt::LeftButton); }},
+        {"close reading", [&] { forms.Display()->close(); }},
+        {"reading Esc", [&] { QTest::keyClick(forms.Display(), Qt::Key_Escape); }},
+        {"reading File Exit", [&] { forms.Display()->findChild<QAction *>("mnuExit")->trigger(); }},
+        {"exit window Exit",
+         [&] { QTest::mouseClick(child(forms.NagScreen(), "cmdClose"), Qt::LeftButton); }},
+        {"close exit window", [&] { forms.NagScreen()->close(); }},
+    };
+    // The inner animation starts during the first pause and shows its reading
+    // at 5.5 s; every other step comes while the first animation still waits.
+    qint64 when = 500;
+    for (const QString &step : steps) {
+        QVERIFY2(act.contains(step), qPrintable(step));
+        m_clock->at(when, act.value(step));
+        when = step == QLatin1String("inner") ? 6000 : when + 300;
+    }
+    clickPot();
+    m_clock->advance(10000);
+    flushDeletes();
+
+    QTEST(visibleWindows(), "visibleAtTheEnd");
+    // Once the user has left, no reading comes (back) up.
+    qint64 lastShown = -1;
+    for (const Moment &m : m_moments)
+        if (m.what == QLatin1String("show frmDisplay"))
+            lastShown = m.ms;
+    QVERIFY(lastShown <= 5500);
+    QFETCH(bool, ended);
+    QCOMPARE(m_seams->endStatuses, ended ? QList<int>{0} : QList<int>{});
+    if (ended)
+        QVERIFY(m_forms->LoadedForms().isEmpty());
 }
 
 void tst_Reveal::backReturnsForAnotherReading()
@@ -194,8 +275,9 @@ void tst_Reveal::backReturnsForAnotherReading()
 
     m_moments.clear();
     clickPot();
-    QVERIFY(when("show shp2") >= 1000 && when("show shp2") < 1500);
-    QVERIFY(when("show frmDisplay") >= 4000);
+    QCOMPARE(when("show shp1"), 0);
+    QCOMPARE(when("show shp2"), 1000);
+    QCOMPARE(when("show frmDisplay"), 4000);
     QCOMPARE(m_forms->Display()->findChild<QLabel *>("lblElement")->text(),
              QStringLiteral("WHEEL"));
 }

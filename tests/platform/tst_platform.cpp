@@ -1,9 +1,11 @@
+#include "platform/clock.h"
 #include "platform/geometry.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
 #include "platform/settings_store.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -29,6 +31,8 @@ private slots:
 
     void settingsRoundTrip();
     void failedWriteIsReported();
+
+    void realPauseRunsTheEventLoop();
 };
 
 void tst_Platform::twips_data()
@@ -186,6 +190,21 @@ void tst_Platform::failedWriteIsReported()
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QStringLiteral("/dev/null/brewlore"));
     QVERIFY(!platform::SaveSetting("brewtest", "Settings", "Key", QStringLiteral("value")));
+}
+
+void tst_Platform::realPauseRunsTheEventLoop()
+{
+    // The one wait on real time: the program's own pause lasts its second,
+    // give or take a loaded machine, and handles events while it lasts.
+    bool handled = false;
+    QTimer::singleShot(100, [&handled] { handled = true; });
+    QElapsedTimer wall;
+    wall.start();
+    platform::PauseSchedule schedule;
+    schedule.Pause(1);
+    const qint64 took = wall.elapsed();
+    QVERIFY(handled);
+    QVERIFY2(took >= 1000 && took < 3000, qPrintable(QString::number(took)));
 }
 
 QTEST_MAIN(tst_Platform)
