@@ -1,0 +1,46 @@
+// Linked into every test program: before main() runs, the process gets a
+// home, configuration, data, cache and runtime folder of its own in a fresh
+// temporary folder, removed again at exit. So no test reads or writes the
+// user's settings or meets the user's running copy, whether CTest starts it
+// or someone runs it by hand.
+
+#include <QByteArray>
+#include <QDir>
+#include <cstdlib>
+#include <stdlib.h>
+#include <sys/stat.h>
+
+namespace {
+
+class PrivateHome
+{
+public:
+    PrivateHome()
+    {
+        // A short path under /tmp: some libraries misbehave below long folder names.
+        QByteArray templ = QDir::tempPath().toLocal8Bit() + "/brewlore-test-XXXXXX";
+        if (templ.size() > 60)
+            templ = "/tmp/brewlore-test-XXXXXX";
+        if (!mkdtemp(templ.data()))
+            std::abort(); // never fall back to the user's own folders
+        m_root = QString::fromLocal8Bit(templ);
+        for (const char *var : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME",
+                                "XDG_STATE_HOME", "XDG_RUNTIME_DIR"}) {
+            const QByteArray dir = templ + '/' + QByteArray(var).toLower();
+            mkdir(dir.constData(), 0700);
+            setenv(var, dir.constData(), 1);
+        }
+        // Headless unless the caller chose a platform: no window on the user's screen.
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    }
+    ~PrivateHome() { QDir(m_root).removeRecursively(); }
+    PrivateHome(const PrivateHome &) = delete;
+    PrivateHome &operator=(const PrivateHome &) = delete;
+
+private:
+    QString m_root;
+};
+
+const PrivateHome privateHome;
+
+} // namespace
