@@ -2,25 +2,15 @@
 
 #include "forms/form_style.h"
 #include "forms/frmAbout.h"
-#include "shutdown.h"
+#include "platform/process_end.h"
 
-namespace {
-
-FormsRegistry *current = nullptr;
-
-} // namespace
-
-FormsRegistry::FormsRegistry() { current = this; }
+#include <QScopedValueRollback>
 
 FormsRegistry::~FormsRegistry()
 {
     for (const QPointer<QWidget> &form : m_loaded)
         delete form.data();
-    if (current == this)
-        current = nullptr;
 }
-
-FormsRegistry *FormsRegistry::instance() { return current; }
 
 template <typename Form> Form *FormsRegistry::load(QPointer<Form> &slot)
 {
@@ -28,7 +18,7 @@ template <typename Form> Form *FormsRegistry::load(QPointer<Form> &slot)
         auto *form = new Form;
         slot = form;
         m_loaded.append(form);
-        connect(form, &Form::unloaded, this, [this, form] { forget(form); });
+        connect(form, &Form::unloaded, this, [this, form] { formUnloaded(form); });
         wire(form);
         runLoadStep(form);
         forms::centreOnScreen(form);
@@ -49,10 +39,45 @@ QList<QWidget *> FormsRegistry::LoadedForms() const
     return forms;
 }
 
+void FormsRegistry::wire(forms::frmMain *form)
+{
+    // Queued, so that the first dot is painted first.
+    connect(form, &forms::frmMain::revealStarted, this, &FormsRegistry::prepareReading,
+            Qt::QueuedConnection);
+    connect(form, &forms::frmMain::revealFinished, this, &FormsRegistry::showReading);
+    connect(form, &forms::frmMain::aboutRequested, this, &FormsRegistry::showAbout);
+}
+
+void FormsRegistry::wire(forms::frmDisplay *form)
+{
+    connect(form, &forms::frmDisplay::backRequested, this, &FormsRegistry::goBack);
+    connect(form, &forms::frmDisplay::aboutRequested, this, &FormsRegistry::showAbout);
+}
+
+void FormsRegistry::wire(forms::frmNagScreen2 *form)
+{
+    connect(form, &forms::frmNagScreen2::exitRequested, this, &FormsRegistry::UnloadAllForms);
+}
+
+void FormsRegistry::formUnloaded(QWidget *form)
+{
+    // First the window is gone for the road, so that whatever follows refers
+    // to a fresh one; the widget itself is deleted once its close has finished.
+    const bool exitWindow = form == m_nag;
+    forget(form);
+    if (exitWindow) {
+        UnloadAllForms(); // closing the exit window is leaving
+    } else if (m_goingBack) {
+        // Back hides the exit window again straight away: load it, but never
+        // put it on the screen for that instant.
+        NagScreen();
+    } else {
+        ShowExitWindow(); // leaving the main or the reading window
+    }
+}
+
 void FormsRegistry::forget(QWidget *form)
 {
-    // An unloaded window is gone for the road: the next reference creates a
-    // new one. The widget itself is deleted once its close has finished.
     m_loaded.removeAll(form);
     if (m_main == form)
         m_main = nullptr;
@@ -62,37 +87,14 @@ void FormsRegistry::forget(QWidget *form)
         m_nag = nullptr;
 }
 
-void FormsRegistry::wire(forms::frmMain *form)
-{
-    // Queued, so that the first dot is painted first.
-    connect(form, &forms::frmMain::revealStarted, this, &FormsRegistry::prepareReading,
-            Qt::QueuedConnection);
-    connect(form, &forms::frmMain::revealFinished, this, &FormsRegistry::showReading);
-    connect(form, &forms::frmMain::aboutRequested, this, &FormsRegistry::showAbout);
-    connect(form, &forms::frmMain::unloaded, this, &FormsRegistry::ShowExitWindow);
-}
-
-void FormsRegistry::wire(forms::frmDisplay *form)
-{
-    connect(form, &forms::frmDisplay::backRequested, this, &FormsRegistry::goBack);
-    connect(form, &forms::frmDisplay::aboutRequested, this, &FormsRegistry::showAbout);
-    connect(form, &forms::frmDisplay::unloaded, this, &FormsRegistry::ShowExitWindow);
-}
-
-void FormsRegistry::wire(forms::frmNagScreen2 *form)
-{
-    connect(form, &forms::frmNagScreen2::exitRequested, this, &modHelp::UnloadAllForms);
-    connect(form, &forms::frmNagScreen2::unloaded, this, &modHelp::UnloadAllForms);
-}
-
 void FormsRegistry::prepareReading()
 {
     // Loading the exit window and building the reading window take some
     // milliseconds each: spend them during the first second of the animation
     // rather than between its last dot and the reading.
-    if (m_unloadingAll || !m_main)
+    if (m_leaving || !m_main)
         return;
-    HideExitWindow();
+    NagScreen();
     Display();
 }
 
@@ -100,7 +102,7 @@ void FormsRegistry::showReading(const QString &name, const QString &meaning)
 {
     // An animation that resumes after the user left the reading shown by a
     // second animation inside it must not call the reading back.
-    if (m_nag && m_nag->isVisible())
+    if (m_leaving || (m_nag && m_nag->isVisible()))
         return;
     forms::frmDisplay *display = Display();
     display->ShowReading(name, meaning);
@@ -114,8 +116,10 @@ void FormsRegistry::goBack()
 {
     if (m_main)
         m_main->HideDots();
-    if (m_display)
-        m_display->close(); // its unload brings up the exit window
+    if (m_display) {
+        const QScopedValueRollback<bool> back(m_goingBack, true);
+        m_display->close();
+    }
     Main()->show();
     HideExitWindow();
 }
@@ -128,7 +132,7 @@ void FormsRegistry::showAbout()
 
 void FormsRegistry::ShowExitWindow()
 {
-    if (m_unloadingAll)
+    if (m_leaving)
         return;
     forms::frmNagScreen2 *nag = NagScreen();
     nag->show();
@@ -138,17 +142,22 @@ void FormsRegistry::ShowExitWindow()
 
 void FormsRegistry::HideExitWindow()
 {
-    if (m_unloadingAll)
+    if (m_leaving)
         return;
     NagScreen()->hide();
 }
 
-void FormsRegistry::UnloadAll()
+void FormsRegistry::UnloadAllForms()
 {
-    m_unloadingAll = true;
+    // Unloading the exit window calls back in here; the run already under way
+    // finishes the job.
+    if (m_leaving)
+        return;
+    m_leaving = true;
     // Closing one window may close or delete another: hold them by QPointer.
     const QList<QPointer<QWidget>> loaded = m_loaded;
     for (const QPointer<QWidget> &form : loaded)
         if (form)
             form->close();
+    platform::EndProcess(0);
 }

@@ -4,6 +4,16 @@
 // they were loaded and wires the road between them: the reading after the
 // animation, Back, the exit window on every way out, About, and the end.
 // Windows know no other window: they emit signals, and this file acts on them.
+//
+// The road of one reading, as the slots below take it:
+//   pot clicked      frmMain plays the dots; at the first one prepareReading()
+//                    loads the exit window (hidden) and builds the reading window
+//   fourth second    showReading(): fill the reading, hide the main window, hide
+//                    the exit window, show the reading
+//   Back             goBack(): hide the dots, unload the reading, show the main
+//                    window, hide the exit window
+//   any close        formUnloaded(): forget the window, then show the exit window
+//   E&xit            UnloadAllForms(): unload every window, oldest first; end
 
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
@@ -17,10 +27,8 @@ class FormsRegistry : public QObject
 {
     Q_OBJECT
 public:
-    FormsRegistry();
+    FormsRegistry() = default;
     ~FormsRegistry() override;
-
-    static FormsRegistry *instance();
 
     forms::frmMain *Main();
     forms::frmDisplay *Display();
@@ -33,9 +41,11 @@ public:
     void ShowExitWindow();
     void HideExitWindow();
 
-    // Unloads every loaded window, oldest first; later show requests are ignored.
-    void UnloadAll();
-    bool IsUnloadingAll() const { return m_unloadingAll; }
+    // The end of the program: every loaded window unloads, oldest first, then
+    // the process ends with status 0. From the first call on the program is
+    // leaving: later calls, and every show or hide request, do nothing.
+    void UnloadAllForms();
+    bool Leaving() const { return m_leaving; }
 
 private:
     template <typename Form> Form *load(QPointer<Form> &slot);
@@ -45,6 +55,7 @@ private:
     void runLoadStep(forms::frmMain *form) { form->Form_Load(); }
     void runLoadStep(forms::frmDisplay *) {}
     void runLoadStep(forms::frmNagScreen2 *form) { form->Form_Load(); }
+    void formUnloaded(QWidget *form);
     void forget(QWidget *form);
 
     void prepareReading();
@@ -56,5 +67,6 @@ private:
     QPointer<forms::frmDisplay> m_display;
     QPointer<forms::frmNagScreen2> m_nag;
     QList<QPointer<QWidget>> m_loaded;
-    bool m_unloadingAll = false;
+    bool m_leaving = false;
+    bool m_goingBack = false;
 };

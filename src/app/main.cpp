@@ -1,5 +1,4 @@
 #include "forms_registry.h"
-#include "platform/process_end.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -13,7 +12,7 @@ int main(int argc, char *argv[])
     FormsRegistry forms;
     StartUp(forms);
     // A second copy has already ended during start-up, before any event loop.
-    if (platform::ProcessEnding())
+    if (forms.Leaving())
         return 0;
     return QApplication::exec();
 }

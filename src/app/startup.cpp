@@ -4,7 +4,6 @@
 #include "platform/instance_guard.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
-#include "shutdown.h"
 #include "web/cobrand.h"
 #include "web/modHelp.h"
 
@@ -13,7 +12,7 @@ void StartUp(FormsRegistry &forms)
     if (platform::PrevInstance()) {
         // The running copy is left alone: not activated, not told anything.
         platform::MsgBox(QStringLiteral("Application is already running"), platform::vbInformation);
-        modHelp::UnloadAllForms();
+        forms.UnloadAllForms();
         return;
     }
     platform::Randomize();

@@ -6,7 +6,6 @@
 #include "pictures.h"
 #include "platform/clock.h"
 #include "platform/geometry.h"
-#include "platform/process_end.h"
 #include "reading/modSymbols.h"
 #include "shape.h"
 #include "web/modHelp.h"
@@ -144,9 +143,7 @@ void frmMain::picCoffeePot_Click()
     // clicked again, before the pause returns. A closed window stops the
     // animation there; a second click plays a whole animation of its own.
     const QPointer<frmMain> self(this);
-    const auto stillHere = [&self] {
-        return self && !self->m_unloaded && !platform::ProcessEnding();
-    };
+    const auto stillHere = [&self] { return self && !self->m_unloaded; };
 
     modSymbols::DrawSymbol();
     modSymbols::LoadSymbols();

@@ -1,7 +1,5 @@
 #include "clock.h"
 
-#include "process_end.h"
-
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -49,12 +47,7 @@ void setDateSource(DateSource s) { dateSource() = std::move(s); }
 
 void setPauseClock(PauseClock *clock) { replacement = clock; }
 
-void WaitMilliseconds(int milliseconds)
-{
-    if (ProcessEnding())
-        return;
-    pauseClock().Wait(milliseconds);
-}
+void WaitMilliseconds(int milliseconds) { pauseClock().Wait(milliseconds); }
 
 PauseSchedule::PauseSchedule() : m_start(pauseClock().NowMilliseconds()) {}
 

@@ -31,8 +31,8 @@ public:
 // Null brings back the real clock.
 void setPauseClock(PauseClock *clock);
 
-// Processes events for the given time, then returns. Returns at once when the
-// process is ending.
+// Processes events for the given time, then returns; returns early when every
+// event loop is told to end.
 void WaitMilliseconds(int milliseconds);
 
 // The waits of one animation, kept to its own timetable: each pause ends a

@@ -10,7 +10,6 @@ namespace platform {
 // The flag and answer values of the classic message-box API, which callers
 // combine as the program always has.
 enum MsgBoxFlags : int {
-    vbOKOnly = 0,
     vbYesNo = 4,
     vbCritical = 16,
     vbInformation = 64,

@@ -12,25 +12,16 @@ ProcessEndHandler &handler()
     return h;
 }
 
-bool ending = false;
-
 } // namespace
 
 void EndProcess(int status)
 {
-    ending = true;
     if (handler())
         handler()(status);
     else
         QCoreApplication::exit(status);
 }
 
-bool ProcessEnding() { return ending; }
-
-void setProcessEndHandler(ProcessEndHandler h)
-{
-    handler() = std::move(h);
-    ending = false;
-}
+void setProcessEndHandler(ProcessEndHandler h) { handler() = std::move(h); }
 
 } // namespace platform

@@ -9,13 +9,8 @@ namespace platform {
 
 void EndProcess(int status);
 
-// True from the first EndProcess on; code that resumes after a wait checks it
-// so that nothing acts once the program is on its way out.
-bool ProcessEnding();
-
 using ProcessEndHandler = std::function<void(int status)>;
-// An empty handler brings back the real end. Setting a handler also clears the
-// ending state, so each test starts from a running program.
+// An empty handler brings back the real end.
 void setProcessEndHandler(ProcessEndHandler handler);
 
 } // namespace platform
