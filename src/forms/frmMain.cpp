@@ -169,6 +169,13 @@ void frmMain::mnuAbout_Click() { emit aboutRequested(); }
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    // A close from the window system that reaches the hidden window (sent
+    // just as the reading replaced it) is not the user's: the user cannot
+    // close what is not on the screen. The program's own unload still closes it.
+    if (event->spontaneous() && isHidden()) {
+        event->ignore();
+        return;
+    }
     // Leaving the main window never ends the program: the exit window takes over.
     m_unloaded = true;
     event->accept();

@@ -26,6 +26,8 @@ private slots:
     void leavingWhileAPauseWaits_data();
     void leavingWhileAPauseWaits();
     void backReturnsForAnotherReading();
+    void closeFromTheWindowSystem_data();
+    void closeFromTheWindowSystem();
 
 private:
     // Show and hide events of the watched widgets, with their time since the click.
@@ -283,6 +285,55 @@ void tst_Reveal::backReturnsForAnotherReading()
     QCOMPARE(when("show frmDisplay"), 4000);
     QCOMPARE(m_forms->Display()->findChild<QLabel *>("lblElement")->text(),
              QStringLiteral("WHEEL"));
+}
+
+void tst_Reveal::closeFromTheWindowSystem_data()
+{
+    // When the window system's close (the title bar's box, WM_DELETE_WINDOW)
+    // reaches the main window, in milliseconds after the click.
+    QTest::addColumn<int>("at");
+    QTest::addColumn<bool>("honoured");
+    QTest::addRow("during the last pause") << 3999 << true;
+    QTest::addRow("as the reading replaces it") << 4000 << false;
+    QTest::addRow("60 ms after") << 4060 << false;
+}
+
+void tst_Reveal::closeFromTheWindowSystem()
+{
+    QFETCH(int, at);
+    QFETCH(bool, honoured);
+    const QPointer<forms::frmMain> main = m_forms->Main();
+    QWindow *window = main->windowHandle();
+    // A close sent to the native window reaches the widget as the window
+    // system's own, spontaneous close.
+    const auto close = [window] {
+        QCloseEvent event;
+        QCoreApplication::sendEvent(window, &event);
+    };
+    if (at < 4000)
+        m_clock->at(at, close);
+    clickPot();
+    if (at >= 4000) {
+        m_clock->advance(at - 4000);
+        close();
+    }
+    m_clock->advance(2000);
+    flushDeletes();
+
+    if (honoured) {
+        QVERIFY(main.isNull());
+        QCOMPARE(visibleWindows(), QStringList{"frmNagScreen2"});
+        return;
+    }
+    // The user could not see the window, so could not have closed it: the
+    // reading stays, and Back brings back the same main window.
+    QCOMPARE(visibleWindows(), QStringList{"frmDisplay"});
+    QVERIFY(!main.isNull());
+    QVERIFY(m_forms->LoadedForms().contains(main.data()));
+    m_forms->Display()->findChild<QPushButton *>("cmdOK")->click();
+    flushDeletes();
+    QCOMPARE(visibleWindows(), QStringList{"frmMain"});
+    QCOMPARE(m_forms->Main(), main.data());
 }
 
 QTEST_MAIN(tst_Reveal)
