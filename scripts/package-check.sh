@@ -56,6 +56,7 @@ fi
 apt-get install --simulate -qq "$deb" >/dev/null || fail "apt cannot satisfy the package's dependencies"
 
 echo "== first start of the installed program"
+caption="Brewlore v$(dpkg-deb --field "$deb" Version)"
 # Its own runtime folder (the single-instance lock) and settings folder, so a
 # running copy of the user's does not turn it away.
 mkdir -p "$root/home/runtime" "$root/home/config"
@@ -72,9 +73,9 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
             exit 1
         fi
         shown=0
-        xwininfo -root -children | grep -q "\"Brewlore v1.15\"" && shown=1
+        xwininfo -root -children | grep -q "\"$2\"" && shown=1
         kill "$pid"
         wait "$pid" 2>/dev/null || true
         [ "$shown" = 1 ] || { echo "package-check: the main window did not show" >&2; exit 1; }
-    ' _ "$root/usr/bin/brewlore"
+    ' _ "$root/usr/bin/brewlore" "$caption"
 echo "package-check: $(basename "$deb") builds, validates, installs and starts"

@@ -20,7 +20,9 @@ x86_64-w64-mingw32-g++ -std=c++17 -Wall -Wextra -Wpedantic -Werror -Isrc \
     -c src/platform/shell_open_win.cpp -o "$out/shell_open_win.o"
 echo "windows-check: src/platform/shell_open_win.cpp compiles"
 
-x86_64-w64-mingw32-windres src/app/brewlore.rc -O coff -o "$out/brewlore.res.o"
+# CMake writes the version and the icon's path into the resource script.
+cmake -S . -B build >/dev/null
+x86_64-w64-mingw32-windres build/src/app/brewlore.rc -O coff -o "$out/brewlore.res.o"
 # Read the compiled resources back: the icon and the version must be in them.
 x86_64-w64-mingw32-windres -i "$out/brewlore.res.o" -O rc -o "$out/brewlore.dump.rc"
 version="$(sed -n 's/^project(Brewlore VERSION \([0-9]*\)\.\([0-9]*\).*/\1, \2, 0, 0/p' CMakeLists.txt)"
@@ -31,4 +33,4 @@ grep -q " FILEVERSION $version\$" "$out/brewlore.dump.rc" ||
 grep -q " PRODUCTVERSION $version\$" "$out/brewlore.dump.rc" ||
     fail "PRODUCTVERSION is not the project's version ($version)"
 grep -q 'VALUE "ProductName", "Brewlore"' "$out/brewlore.dump.rc" || fail "no ProductName"
-echo "windows-check: src/app/brewlore.rc compiles, with the icon and version ${version//, /.}"
+echo "windows-check: src/app/brewlore.rc.in compiles, with the icon and version ${version//, /.}"

@@ -1,5 +1,7 @@
 #include "form_style.h"
 
+#include "brewlore_version.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -10,7 +12,7 @@
 
 namespace forms {
 
-const char *const ProductCaption = "Brewlore v1.15";
+const char *const ProductCaption = "Brewlore v" BREWLORE_VERSION;
 
 namespace {
 
@@ -93,6 +95,17 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
     button->setFont(font);
     button->setAutoDefault(true);
     return button;
+}
+
+void makeGraphical(QPushButton *button, bool markDefault)
+{
+    const QString emphasis = markDefault ? QStringLiteral("QPushButton:default, QPushButton:focus")
+                                         : QStringLiteral("QPushButton:focus");
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
+                                         " border: 2px outset rgb(224, 224, 224); }"
+                                         "QPushButton:pressed { border-style: inset; }"
+                                         "%2 { border-color: rgb(96, 96, 96); }")
+                              .arg(ButtonGrey.name(), emphasis));
 }
 
 QWidget *panel(QWidget *parent, QColor background)

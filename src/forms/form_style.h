@@ -3,6 +3,8 @@
 // sizes (with a metric-alike fallback where Verdana is missing), the fixed
 // window frame and centring on the screen.
 
+#include "platform/geometry.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -15,13 +17,15 @@ class QWidget;
 
 namespace forms {
 
-extern const char *const ProductCaption; // "Brewlore v1.15"
+extern const char *const ProductCaption; // "Brewlore v" and the version
 
 // The colours the windows share.
-inline const QColor BandGrey{64, 64, 64};    // the banner and the promotion band
-inline const QColor WorkBrown{63, 47, 33};   // the working area
-inline const QColor LinkPink{255, 192, 192}; // links
-inline const QColor TextPink{255, 128, 128}; // texts on the brown
+inline const QColor BandGrey = platform::vbRGB(64, 64, 64);       // the banner and promotion band
+inline const QColor WorkBrown = platform::vbRGB(63, 47, 33);      // the working area
+inline const QColor LinkPink = platform::vbRGB(255, 192, 192);    // links
+inline const QColor TextPink = platform::vbRGB(255, 128, 128);    // texts on the brown
+inline const QColor CaptionOrange = platform::vbRGB(255, 128, 0); // the big captions
+inline const QColor ButtonGrey = platform::vbRGB(192, 192, 192);  // graphical buttons
 
 QFont verdana(double pointSize, bool bold = false, bool underline = false);
 QFont linkFont(); // Verdana 8.25 pt bold underlined
@@ -41,6 +45,11 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect 
 // dialog, also in windows that are not dialogs.
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry,
                         const QFont &font);
+
+// A button in the graphical style, so that its ButtonGrey face shows. Its
+// border darkens while it has the focus, and also while it is the default
+// button when `markDefault` is set.
+void makeGraphical(QPushButton *button, bool markDefault);
 
 // A borderless panel with a solid background.
 QWidget *panel(QWidget *parent, QColor background);
