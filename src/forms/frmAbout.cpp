@@ -85,6 +85,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
                              "money online. Get this software fully branded for your website."),
               twRect(240, 2520, 5565, 675), verdana(8.25, true));
 
+    // Despite its name it opens the full-brand page: it sits under that offer.
     lblCobrand =
         link(this, "lblCobrand", QStringLiteral("Click here for more details"),
              twRect(3360, 3240, 2610, 195), "Full-brand offer: opens its page in your web browser");
@@ -99,11 +100,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(twRect(4680, 3615, 1260, 345));
     cmdOK->setFont(verdana(8.25, true));
-    cmdOK->setStyleSheet(QStringLiteral(
-        "QPushButton { background-color: rgb(192, 192, 192); color: black;"
-        " border: 2px outset rgb(224, 224, 224); }"
-        "QPushButton:pressed { border-style: inset; }"
-        "QPushButton:default, QPushButton:focus { border-color: rgb(96, 96, 96); }"));
+    makeGraphical(cmdOK, /*markDefault=*/true);
     // Enter presses the default button; Esc rejects the dialog, which closes
     // it just as OK does.
     cmdOK->setDefault(true);

@@ -27,7 +27,7 @@ protected:
 
 private:
     LinkLabel *lblHomePage = nullptr;
-    LinkLabel *lblCobrand = nullptr;
+    LinkLabel *lblCobrand = nullptr; // opens the full-brand page, despite its name
     QPushButton *cmdOK = nullptr;
 };
 

@@ -20,11 +20,7 @@ namespace {
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry)
 {
     QPushButton *button = makeButton(parent, name, caption, geometry, verdana(8.25, true));
-    button->setStyleSheet(
-        QStringLiteral("QPushButton { background-color: rgb(192, 192, 192); color: black;"
-                       " border: 2px outset rgb(224, 224, 224); }"
-                       "QPushButton:pressed { border-style: inset; }"
-                       "QPushButton:focus { border-color: rgb(96, 96, 96); }"));
+    makeGraphical(button, /*markDefault=*/false);
     return button;
 }
 
@@ -58,7 +54,7 @@ void frmDisplay::buildControls(QWidget *client)
     lblCaption->setGeometry(twRect(1935, 600, 4800, 270));
     lblCaption->setFont(verdana(11.25, true));
     lblCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setLabelColours(lblCaption, QColor(255, 128, 0));
+    setLabelColours(lblCaption, CaptionOrange);
     sizeToText(lblCaption, true);
 
     lblElement = new QLabel(QStringLiteral("lblElement"), Frame1);
@@ -82,6 +78,7 @@ void frmDisplay::buildControls(QWidget *client)
     makePromotions(Frame5, twRect(120, 240, 5985, 615), twRect(120, 240, 5985, 615), Qt::AlignLeft,
                    /*cobrandInFront=*/false);
 
+    // The designer's name for what is the Back button.
     cmdOK = button(Frame5, "cmdOK", QStringLiteral("&Back"), twRect(6240, 280, 1140, 465));
     cmdExit = button(Frame5, "cmdExit", QStringLiteral("&Exit"), twRect(7440, 280, 1140, 465));
     connect(cmdOK, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);

@@ -39,7 +39,7 @@ private:
 
     QLabel *lblElement = nullptr;
     QLabel *lblDesc = nullptr;
-    QPushButton *cmdOK = nullptr;
+    QPushButton *cmdOK = nullptr; // "&Back", despite its designer name
     QPushButton *cmdExit = nullptr;
 };
 

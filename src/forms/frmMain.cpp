@@ -22,7 +22,7 @@ namespace forms {
 
 namespace {
 
-const QColor DotGreen(0, 64, 0);
+const QColor DotGreen = platform::vbRGB(0, 64, 0);
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, QRect geometry, QFont font,
               QColor colour)
@@ -75,7 +75,7 @@ void frmMain::buildControls(QWidget *client)
 
     label(Frame1, "lblCaption",
           QStringLiteral("Click On The Coffee Pot To Know Your Coffee Cup Reading For the Day"),
-          twRect(360, 2520, 5940, 615), verdana(11.25, true), QColor(255, 128, 0));
+          twRect(360, 2520, 5940, 615), verdana(11.25, true), CaptionOrange);
 
     // The "Please Wait" box lies across the middle of the pot, in front of it.
     auto *box = new QFrame(Frame1);

@@ -1,7 +1,7 @@
 #pragma once
-// Window layouts are written in twips and &H00BBGGRR& colours so that each
-// window reads like its layout table; these helpers turn them into pixels
-// and QColors.
+// Window layouts are written in twips and in the colours' own notation,
+// &H00BBGGRR& or RGB(r, g, b), so that each window reads like its layout
+// table; these helpers turn them into pixels and QColors.
 
 #include <QColor>
 #include <QRect>
@@ -28,5 +28,8 @@ constexpr QRgb bgr(unsigned value)
 }
 
 inline QColor vbColor(unsigned value) { return QColor(bgr(value)); }
+
+// A colour written as RGB(red, green, blue), as the other layout tables give it.
+inline QColor vbRGB(int red, int green, int blue) { return QColor(red, green, blue); }
 
 } // namespace platform
