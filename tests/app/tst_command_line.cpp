@@ -224,11 +224,12 @@ void tst_CommandLine::readingsAreDrawnAfresh()
 
 void tst_CommandLine::readingBesideTheWindowProgram()
 {
-    // The window program on an explicit platform needs no display either; it
-    // holds its lock in the runtime folder while it runs.
+    // The window program on a platform chosen with Qt's own option needs no
+    // display either; it holds its lock in the runtime folder while it runs.
     QProcess windows;
-    windows.setProcessEnvironment(terminal(QStringLiteral("offscreen")));
-    windows.start(QStringLiteral(BREWLORE_EXE), {});
+    windows.setProcessEnvironment(terminal());
+    windows.start(QStringLiteral(BREWLORE_EXE),
+                  {QStringLiteral("-platform"), QStringLiteral("offscreen")});
     QVERIFY(windows.waitForStarted());
     const QDir runtime(m_home->filePath(QStringLiteral("runtime")));
     QTRY_VERIFY_WITH_TIMEOUT(
