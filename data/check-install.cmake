@@ -1,7 +1,8 @@
 # Installs the build into SCRATCH under the prefix /usr, as the package does,
 # and checks what a desktop needs: the entry under its application id, the
 # program it starts, its icon in every shipped size (each picture as large as
-# its folder says) and the metainfo that points back at the entry.
+# its folder says), the metainfo that points back at the entry and the manual
+# page of this version.
 #
 # cmake -DBUILD_DIR=... -DSCRATCH=... -DICONS_DIR=... -DAPP_ID=... -DVERSION=... -P check-install.cmake
 cmake_minimum_required(VERSION 3.21)
@@ -108,7 +109,19 @@ else()
     problem("usr/share/metainfo/${APP_ID}.metainfo.xml is missing")
 endif()
 
+# The manual page, where man looks, telling this version in its header.
+set(manual "${usr}/share/man/man1/brewlore.1")
+if(EXISTS "${manual}")
+    file(STRINGS "${manual}" header REGEX "^\\.TH " LIMIT_COUNT 1)
+    string(FIND "${header}" "\"Brewlore ${VERSION}\"" at)
+    if(at EQUAL -1)
+        problem("the manual page's header is not for version ${VERSION}: ${header}")
+    endif()
+else()
+    problem("usr/share/man/man1/brewlore.1 is missing")
+endif()
+
 if(problems)
     message(FATAL_ERROR "The installed tree is not what a desktop expects:\n${problems}")
 endif()
-message(STATUS "install tree complete: program, desktop entry, metainfo, ${icon} icons")
+message(STATUS "install tree complete: program, desktop entry, metainfo, ${icon} icons, manual")

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the Debian package into build-pkg/ and
-# checks it as a desktop would meet it: the desktop entry and the metainfo
-# pass their validators, the program, the entry, the metainfo and every icon
-# size land where a desktop looks for them, Qt is a dependency and not a
-# passenger, apt can satisfy the dependencies here, and the installed program
-# starts under Xvfb and shows its main window.
+# checks it as a desktop would meet it: the desktop entry, the metainfo and the
+# manual page pass their validators, the program, the entry, the metainfo, the
+# manual page and every icon size land where a desktop looks for them, Qt is a
+# dependency and not a passenger, apt can satisfy the dependencies here, the
+# installed program tells its version without a display, and it starts under
+# Xvfb and shows its main window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh dpkg-dev file desktop-file-utils appstream xvfb xauth x11-utils
+scripts/setup.sh dpkg-dev file desktop-file-utils appstream man-db xvfb xauth x11-utils
 
 fail() {
     echo "package-check: $*" >&2
@@ -23,7 +24,7 @@ debs=("$build_dir"/brewlore_*.deb)
 [ -f "${debs[0]}" ] || fail "cpack made no package"
 deb="$PWD/${debs[0]}"
 echo "== $deb"
-dpkg-deb --field "$deb" Package Version Architecture Section Depends
+dpkg-deb --field "$deb" Package Version Architecture Section Depends Recommends
 dpkg-deb --contents "$deb"
 
 root="$(mktemp -d)"
@@ -33,9 +34,11 @@ dpkg-deb --extract "$deb" "$root"
 app_id=io.example.quillory.Brewlore
 desktop="$root/usr/share/applications/$app_id.desktop"
 metainfo="$root/usr/share/metainfo/$app_id.metainfo.xml"
+manual="$root/usr/share/man/man1/brewlore.1"
 [ -x "$root/usr/bin/brewlore" ] || fail "usr/bin/brewlore is missing"
 [ -f "$desktop" ] || fail "usr/share/applications/$app_id.desktop is missing"
 [ -f "$metainfo" ] || fail "usr/share/metainfo/$app_id.metainfo.xml is missing"
+[ -f "$manual" ] || fail "usr/share/man/man1/brewlore.1 is missing"
 for dir in data/icons/hicolor/*/; do
     size="$(basename "$dir")"
     ext=png
@@ -47,6 +50,10 @@ done
 echo "== validators"
 desktop-file-validate "$desktop"
 appstreamcli validate --no-net "$metainfo"
+# man reports every roff warning; any at all fails the check.
+warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$manual" 2>&1 >/dev/null)"
+[ -z "$warnings" ] || fail "the manual page has roff warnings: $warnings"
+echo "usr/share/man/man1/brewlore.1: no roff warnings"
 
 echo "== dependencies"
 dpkg-deb --field "$deb" Depends | grep -q 'libqt6widgets6' || fail "the package does not depend on Qt"
@@ -54,6 +61,11 @@ if dpkg-deb --contents "$deb" | grep -q 'libQt6'; then
     fail "the package carries Qt libraries"
 fi
 apt-get install --simulate -qq "$deb" >/dev/null || fail "apt cannot satisfy the package's dependencies"
+
+echo "== the installed program's version, without a display"
+version="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/brewlore" --version)"
+echo "$version"
+[ "$version" = "Brewlore $(dpkg-deb --field "$deb" Version)" ] || fail "--version says \"$version\""
 
 echo "== first start of the installed program"
 caption="Brewlore v$(dpkg-deb --field "$deb" Version)"

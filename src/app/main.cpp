@@ -1,3 +1,5 @@
+#include "command_line.h"
+#include "display_check.h"
 #include "forms_registry.h"
 #include "startup.h"
 
@@ -5,7 +7,14 @@
 
 int main(int argc, char *argv[])
 {
+    // --help, --version, --reading and mistakes end here, with no display.
+    if (const std::optional<int> status = RunCommandLine(argc, argv))
+        return *status;
+    if (!DisplayAvailable(argc, argv))
+        return 1;
+    WatchDisplayOpening(argv[0]);
     QApplication app(argc, argv);
+    DisplayOpened();
     QGuiApplication::setDesktopFileName(QStringLiteral("io.example.quillory.Brewlore"));
     // Closing a window never ends the program; only the exit window does.
     QApplication::setQuitOnLastWindowClosed(false);

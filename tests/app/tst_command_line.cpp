@@ -1,0 +1,263 @@
+#include "reading/modSymbols.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The built program from a terminal without a display: no DISPLAY, no
+// WAYLAND_DISPLAY, no QT_QPA_PLATFORM, and its own home, settings and runtime
+// folders, which must stay empty.
+class tst_CommandLine : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void endsAtOnce_data();
+    void endsAtOnce();
+    void readingIsOneCatalogueEntry();
+    void readingsAreDrawnAfresh();
+    void readingBesideTheWindowProgram();
+    void readingThatCannotBeWrittenFails();
+
+private:
+    struct Result
+    {
+        int status = -1;
+        QByteArray out;
+        QByteArray err;
+    };
+    QProcessEnvironment terminal(const QString &platform = {}) const;
+    Result run(const QStringList &arguments, const QProcessEnvironment &env,
+               const QString &outputFile = {});
+    QString readingFrom(const Result &result);
+    QStringList leftBehind() const;
+
+    std::unique_ptr<QTemporaryDir> m_home;
+};
+
+void tst_CommandLine::initTestCase() { modSymbols::LoadSymbols(); }
+
+void tst_CommandLine::init()
+{
+    m_home = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_home->isValid());
+    for (const char *dir : {"config", "runtime", "data", "cache"})
+        QVERIFY(QDir(m_home->path()).mkdir(QLatin1String(dir)));
+    QVERIFY(QFile::setPermissions(m_home->filePath(QStringLiteral("runtime")),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ExeOwner));
+}
+
+void tst_CommandLine::cleanup() { m_home.reset(); }
+
+QProcessEnvironment tst_CommandLine::terminal(const QString &platform) const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "QT_LOGGING_RULES"})
+        env.remove(QLatin1String(name));
+    if (!platform.isEmpty())
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    env.insert(QStringLiteral("HOME"), m_home->path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home->filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home->filePath(QStringLiteral("runtime")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), m_home->filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), m_home->filePath(QStringLiteral("cache")));
+    return env;
+}
+
+tst_CommandLine::Result tst_CommandLine::run(const QStringList &arguments,
+                                             const QProcessEnvironment &env,
+                                             const QString &outputFile)
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
+    process.start(QStringLiteral(BREWLORE_EXE), arguments);
+    Result result;
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
+        return result;
+    }
+    if (process.exitStatus() == QProcess::NormalExit)
+        result.status = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+// The reading in the output, "name|meaning", when it is two lines that make
+// one entry of the catalogue; an empty string otherwise.
+QString tst_CommandLine::readingFrom(const Result &result)
+{
+    const QString text = QString::fromUtf8(result.out);
+    if (!text.endsWith(QLatin1Char('\n')))
+        return {};
+    const QStringList lines = text.chopped(1).split(QLatin1Char('\n'));
+    if (lines.size() != 2)
+        return {};
+    for (int slot = 1; slot <= modSymbols::SymbolCount; ++slot)
+        if (lines[0] == modSymbols::SymbolNames[slot] &&
+            lines[1] == modSymbols::SymbolMeanings[slot])
+            return lines.join(QLatin1Char('|'));
+    return {};
+}
+
+QStringList tst_CommandLine::leftBehind() const
+{
+    QStringList files;
+    QDirIterator it(m_home->path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo entry(it.next());
+        if (!entry.isDir())
+            files.append(entry.filePath());
+    }
+    return files;
+}
+
+void tst_CommandLine::endsAtOnce_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("platform"); // QT_QPA_PLATFORM, unset when empty
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // patterns for the whole of each stream
+    QTest::addColumn<QString>("err");
+
+    const QString usage = QStringLiteral("Usage: \\S*brewlore \\[options\\]\\n(.|\\n)*--reading");
+    const QString help = QStringLiteral("^") + usage + QStringLiteral("(.|\\n)*$");
+    const QString version = QStringLiteral("^Brewlore 1\\.15\\n$");
+    const auto mistake = [&usage](const char *what) {
+        return QStringLiteral("^brewlore: ") + QLatin1String(what) + QStringLiteral("\\n\\n") +
+               usage + QStringLiteral("(.|\\n)*$");
+    };
+    // One line, naming the way to a reading without a window.
+    const QString noDisplay = QStringLiteral("^brewlore: [^\\n]*brewlore --reading\\n$");
+    const QString nothing = QStringLiteral("^$");
+
+    QTest::newRow("--help") << QStringList{"--help"} << "" << 0 << help << nothing;
+    QTest::newRow("-h") << QStringList{"-h"} << "" << 0 << help << nothing;
+    QTest::newRow("--help wins over --reading")
+        << QStringList{"--reading", "--help"} << "" << 0 << help << nothing;
+    QTest::newRow("--version") << QStringList{"--version"} << "" << 0 << version << nothing;
+    QTest::newRow("-v") << QStringList{"-v"} << "" << 0 << version << nothing;
+    QTest::newRow("--version under xcb")
+        << QStringList{"--version"} << "xcb" << 0 << version << nothing;
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << "" << 2 << nothing
+                                    << mistake("Unknown option 'frobnicate'\\.");
+    QTest::newRow("unknown short option")
+        << QStringList{"-x"} << "" << 2 << nothing << mistake("Unknown option 'x'\\.");
+    QTest::newRow("unknown option beside --reading")
+        << QStringList{"--reading", "--readings"} << "" << 2 << nothing
+        << mistake("Unknown option 'readings'\\.");
+    QTest::newRow("stray argument") << QStringList{"coffee"} << "" << 2 << nothing
+                                    << mistake("Unexpected argument 'coffee'\\.");
+    QTest::newRow("Qt option without its value") << QStringList{"-platform"} << "" << 2 << nothing
+                                                 << mistake("Missing value after '-platform'\\.");
+    QTest::newRow("no display") << QStringList{} << "" << 1 << nothing << noDisplay;
+    QTest::newRow("xcb without DISPLAY") << QStringList{} << "xcb" << 1 << nothing << noDisplay;
+    QTest::newRow("wayland without WAYLAND_DISPLAY")
+        << QStringList{} << "wayland" << 1 << nothing << noDisplay;
+    QTest::newRow("wayland, then xcb, neither there")
+        << QStringList{} << "wayland;xcb" << 1 << nothing << noDisplay;
+    QTest::newRow("-platform xcb without DISPLAY")
+        << QStringList{"-platform", "xcb"} << "offscreen" << 1 << nothing << noDisplay;
+    QTest::newRow("a Wayland display that does not answer")
+        << QStringList{} << "wayland:socket-that-is-not-there" << 1 << nothing << noDisplay;
+}
+
+void tst_CommandLine::endsAtOnce()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, platform);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+
+    QProcessEnvironment env = terminal(platform);
+    if (platform.startsWith(QLatin1String("wayland:"))) {
+        // A display that is named but has no compositor behind it.
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+        env.insert(QStringLiteral("WAYLAND_DISPLAY"), m_home->filePath(platform.mid(8)));
+    }
+    const Result result = run(arguments, env);
+    QCOMPARE(result.status, status);
+    QVERIFY2(QRegularExpression(out).match(QString::fromUtf8(result.out)).hasMatch(),
+             result.out.constData());
+    QVERIFY2(QRegularExpression(err).match(QString::fromUtf8(result.err)).hasMatch(),
+             result.err.constData());
+    QCOMPARE(leftBehind(), QStringList());
+}
+
+void tst_CommandLine::readingIsOneCatalogueEntry()
+{
+    const Result result = run({QStringLiteral("--reading")}, terminal());
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.err, QByteArray());
+    QVERIFY2(!readingFrom(result).isEmpty(), result.out.constData());
+    // No lock, no settings, nothing else.
+    QCOMPARE(leftBehind(), QStringList());
+}
+
+void tst_CommandLine::readingsAreDrawnAfresh()
+{
+    // Seeded from the clock at each start: eight starts drawing the same one
+    // of 79 entries would be a fixed seed, not chance.
+    QSet<QString> readings;
+    for (int i = 0; i < 8; ++i) {
+        const Result result = run({QStringLiteral("--reading")}, terminal());
+        QCOMPARE(result.status, 0);
+        const QString reading = readingFrom(result);
+        QVERIFY2(!reading.isEmpty(), result.out.constData());
+        readings.insert(reading);
+    }
+    QVERIFY(readings.size() > 1);
+    QCOMPARE(leftBehind(), QStringList());
+}
+
+void tst_CommandLine::readingBesideTheWindowProgram()
+{
+    // The window program on a platform chosen with Qt's own option needs no
+    // display either; it holds its lock in the runtime folder while it runs.
+    QProcess windows;
+    windows.setProcessEnvironment(terminal());
+    windows.start(QStringLiteral(BREWLORE_EXE),
+                  {QStringLiteral("-platform"), QStringLiteral("offscreen")});
+    QVERIFY(windows.waitForStarted());
+    const QDir runtime(m_home->filePath(QStringLiteral("runtime")));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !runtime.entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty() ||
+            windows.state() == QProcess::NotRunning,
+        10000);
+    QCOMPARE(windows.state(), QProcess::Running);
+
+    const Result result = run({QStringLiteral("--reading")}, terminal());
+    QCOMPARE(result.status, 0);
+    QVERIFY2(!readingFrom(result).isEmpty(), result.out.constData());
+    QCOMPARE(windows.state(), QProcess::Running);
+    QCOMPARE(windows.readAllStandardOutput(), QByteArray());
+
+    windows.kill();
+    QVERIFY(windows.waitForFinished());
+}
+
+void tst_CommandLine::readingThatCannotBeWrittenFails()
+{
+    const QString full = QStringLiteral("/dev/full");
+    if (!QFileInfo(full).isWritable())
+        QSKIP("no /dev/full here");
+    const Result result = run({QStringLiteral("--reading")}, terminal(), full);
+    QCOMPARE(result.status, 1);
+    QVERIFY2(result.err.startsWith("brewlore: cannot write the reading"), result.err.constData());
+    QCOMPARE(leftBehind(), QStringList());
+}
+
+QTEST_GUILESS_MAIN(tst_CommandLine)
+#include "tst_command_line.moc"
