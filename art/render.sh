@@ -25,9 +25,12 @@ mkdir -p "$res"
 # Start-screen picture: render 8x, then downscale for clean edges.
 # 4:4:4 keeps the orange cup band from bleeding at this small size. JPEG colour
 # cannot hold 63,47,33 exactly; the flat background decodes one step off in blue.
+# The program ships the decoded JPEG as a PNG: the pixels stay those of the
+# JPEG, and Qt reads PNG itself, without loading its JPEG plugin at start-up.
 rsvg-convert -w 1096 -h 792 "$here/coffeepot.svg" -o "$tmp/coffeepot.png"
 convert "$tmp/coffeepot.png" -background '#3f2f21' -flatten -filter Lanczos -resize '137x99!' \
-    -strip -sampling-factor 1x1 -quality 92 "$res/coffeepot.jpg"
+    -strip -sampling-factor 1x1 -quality 92 "$tmp/coffeepot.jpg"
+convert "$tmp/coffeepot.jpg" "${png_opts[@]}" "PNG24:$res/coffeepot.png"
 
 # Program icon: each size rendered straight from the vector source.
 for s in 16 22 24 32 48 64 128 256; do
@@ -58,7 +61,7 @@ check() { # file expected-geometry [max-colours]
         [ "$k" -le "$3" ] || { echo "render.sh: $1 has $k colours, expected at most $3" >&2; exit 1; }
     fi
 }
-check "$res/coffeepot.jpg" 137x99
+check "$res/coffeepot.png" 137x99
 check "$res/brewlore.png" 32x32
 check "$res/hand-mono.png" 32x32 3
 check "$res/hand-16.png" 32x32 17

@@ -195,9 +195,42 @@ QPoint coffeePotCentre(const QRect &window)
     return window.topLeft() + QPoint(0, menuBar) + frame1 + pot;
 }
 
+// How long to wait after a window is mapped before reading the peak memory:
+// time enough for its first paint.
+constexpr int PaintSettleMs = 300;
+
+struct Start
+{
+    pid_t pid = 0;
+    XServer::Mapped main;
+    QString error;
+};
+
+Start startOne(XServer &x, const QString &executable, const QString &home, StartFigures &figures)
+{
+    Start start;
+    const double before = monotonicMs();
+    start.pid = spawn(executable, home);
+    if (start.pid == 0) {
+        start.error = QStringLiteral("cannot start %1").arg(executable);
+        return start;
+    }
+    start.main = x.waitForMap(start.pid, XCB_WINDOW_NONE, MapTimeoutMs);
+    if (start.main.atMs < 0) {
+        stop(start.pid);
+        start.error = QStringLiteral("the main window of %1 did not show").arg(executable);
+        return start;
+    }
+    figures.shownMs.append(start.main.atMs - before);
+    poll(nullptr, 0, PaintSettleMs);
+    figures.peakKiB.append(peakResidentKiB(start.pid));
+    return start;
+}
+
 } // namespace
 
-LaunchResults ProbeLaunches(const QString &executable, int starts, const QString &scratchDir)
+LaunchResults ProbeLaunches(const QString &brewlore, const QString &bareWindow, int starts,
+                            const QString &scratchDir)
 {
     LaunchResults results;
     XServer x;
@@ -206,37 +239,36 @@ LaunchResults ProbeLaunches(const QString &executable, int starts, const QString
         return results;
     }
     for (int i = 0; i < starts; ++i) {
-        const QString home = QStringLiteral("%1/start-%2").arg(scratchDir).arg(i + 1);
-        const double before = monotonicMs();
-        const pid_t pid = spawn(executable, home);
-        if (pid == 0) {
-            results.error = QStringLiteral("cannot start %1").arg(executable);
-            return results;
-        }
-        const XServer::Mapped main = x.waitForMap(pid, XCB_WINDOW_NONE, MapTimeoutMs);
-        if (main.atMs < 0) {
-            stop(pid);
-            results.error = QStringLiteral("the main window did not show");
-            return results;
-        }
-        results.mainShownMs.append(main.atMs - before);
-
-        if (i == starts - 1) {
-            // Let the window finish its first paint before clicking it.
-            poll(nullptr, 0, 500);
-            const double clicked = monotonicMs();
-            x.click(coffeePotCentre(x.geometry(main.window)));
-            const XServer::Mapped reading = x.waitForMap(pid, main.window, MapTimeoutMs);
-            if (reading.atMs < 0) {
-                results.error = QStringLiteral("the reading window did not show");
-            } else {
-                results.readingAfterClickMs = reading.atMs - clicked;
-                // The peak is read once the reading window has painted.
-                poll(nullptr, 0, 500);
-                results.peakKiB = peakResidentKiB(pid);
+        // Alternate which goes first, so that neither always meets the
+        // machine as the other left it.
+        for (int turn = 0; turn < 2; ++turn) {
+            const bool bareTurn = (turn == 0) == (i % 2 == 0);
+            const QString home =
+                QStringLiteral("%1/%2-%3")
+                    .arg(scratchDir, bareTurn ? QStringLiteral("bare") : QStringLiteral("brewlore"))
+                    .arg(i + 1);
+            const Start start = startOne(x, bareTurn ? bareWindow : brewlore, home,
+                                         bareTurn ? results.bare : results.brewlore);
+            if (!start.error.isEmpty()) {
+                results.error = start.error;
+                return results;
             }
+            if (!bareTurn && i == starts - 1) {
+                const double clicked = monotonicMs();
+                x.click(coffeePotCentre(x.geometry(start.main.window)));
+                const XServer::Mapped reading =
+                    x.waitForMap(start.pid, start.main.window, MapTimeoutMs);
+                if (reading.atMs < 0) {
+                    results.error = QStringLiteral("the reading window did not show");
+                } else {
+                    results.readingAfterClickMs = reading.atMs - clicked;
+                    // The peak is read once the reading window has painted.
+                    poll(nullptr, 0, 500);
+                    results.peakAfterReadingKiB = peakResidentKiB(start.pid);
+                }
+            }
+            stop(start.pid);
         }
-        stop(pid);
     }
     return results;
 }

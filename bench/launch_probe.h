@@ -1,28 +1,40 @@
 #pragma once
 // Measures the program users run from outside, on the X server it draws on:
-// it starts the real executable, sees its main window mapped, clicks the
-// coffee pot, sees the reading window mapped and reads the process's peak
-// resident memory from /proc. Nothing is added to the program for this.
+// it starts the real executable, and a bare Qt window as a yardstick, sees
+// each main window mapped, reads the process's peak resident memory from
+// /proc, clicks the coffee pot and sees the reading window mapped. Nothing is
+// added to the program for this.
 
 #include <QList>
 #include <QString>
 
 namespace bench {
 
-struct LaunchResults
+// One program's starts: how long each took to map its main window, and its
+// peak resident memory (VmHWM, KiB) once that window had painted.
+struct StartFigures
 {
     // Milliseconds from just before the process was spawned (so a little
     // before it started) until its main window was mapped, one per start.
-    QList<double> mainShownMs;
+    QList<double> shownMs;
+    QList<long> peakKiB;
+};
+
+struct LaunchResults
+{
+    StartFigures bare;     // the bare Qt window, the yardstick
+    StartFigures brewlore; // the program users run
     // Milliseconds from the synthetic click until the reading window was
-    // mapped, and the peak resident memory (VmHWM) then, in KiB.
+    // mapped, and the peak resident memory then, in KiB.
     double readingAfterClickMs = -1;
-    long peakKiB = -1;
+    long peakAfterReadingKiB = -1;
     QString error; // empty when every figure was taken
 };
 
-// Starts the program `starts` times, each with fresh runtime and settings
-// folders under scratchDir; the last start also plays one reading.
-LaunchResults ProbeLaunches(const QString &executable, int starts, const QString &scratchDir);
+// Starts the bare window and the program `starts` times each, interleaved and
+// in alternating order, each with fresh runtime and settings folders under
+// scratchDir; the program's last start also plays one reading.
+LaunchResults ProbeLaunches(const QString &brewlore, const QString &bareWindow, int starts,
+                            const QString &scratchDir);
 
 } // namespace bench

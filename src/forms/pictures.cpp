@@ -1,5 +1,7 @@
 #include "pictures.h"
 
+#include <QImageReader>
+
 namespace forms {
 
 namespace {
@@ -8,22 +10,32 @@ namespace {
 constexpr int HotSpotX = 10;
 constexpr int HotSpotY = 0;
 
+// Every picture is a PNG, which Qt decodes itself. Read by file name alone, a
+// picture would first have every image plugin installed loaded and asked
+// whether it reads it, which costs start-up time and memory for nothing.
+QPixmap png(const QString &path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImageReader(&reader);
+}
+
 } // namespace
 
 QIcon programIcon() { return QIcon(programIconPixmap()); }
 
-QPixmap programIconPixmap() { return QPixmap(QStringLiteral(":/brewlore/brewlore.png")); }
+QPixmap programIconPixmap() { return png(QStringLiteral(":/brewlore/brewlore.png")); }
 
-QPixmap coffeePotPicture() { return QPixmap(QStringLiteral(":/brewlore/coffeepot.jpg")); }
+QPixmap coffeePotPicture() { return png(QStringLiteral(":/brewlore/coffeepot.png")); }
 
 QCursor linkCursorMono()
 {
-    return QCursor(QPixmap(QStringLiteral(":/brewlore/hand-mono.png")), HotSpotX, HotSpotY);
+    return QCursor(png(QStringLiteral(":/brewlore/hand-mono.png")), HotSpotX, HotSpotY);
 }
 
 QCursor linkCursor16()
 {
-    return QCursor(QPixmap(QStringLiteral(":/brewlore/hand-16.png")), HotSpotX, HotSpotY);
+    return QCursor(png(QStringLiteral(":/brewlore/hand-16.png")), HotSpotX, HotSpotY);
 }
 
 } // namespace forms

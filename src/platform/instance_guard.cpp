@@ -1,9 +1,18 @@
 #include "instance_guard.h"
 
 #include <QDir>
-#include <QLockFile>
 #include <QStandardPaths>
+
+#ifdef Q_OS_UNIX
+#include <QFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#else
+#include <QLockFile>
 #include <memory>
+#endif
 
 namespace platform {
 
@@ -21,6 +30,25 @@ QString InstanceLockPath()
 
 bool PrevInstance()
 {
+#ifdef Q_OS_UNIX
+    // An advisory lock on the open file: the system lets it go when the
+    // process ends, however it ends, so no lock is ever left stale, and
+    // nothing has to reach the disk before the main window can show.
+    static int held = -1;
+    if (held >= 0)
+        return false;
+    const QByteArray path = QFile::encodeName(InstanceLockPath());
+    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false; // no guard to be had: run rather than refuse
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        held = fd;
+        return false;
+    }
+    const bool taken = errno == EWOULDBLOCK;
+    ::close(fd);
+    return taken;
+#else
     static std::unique_ptr<QLockFile> lock;
     if (lock && lock->isLocked())
         return false;
@@ -30,6 +58,7 @@ bool PrevInstance()
     if (lock->tryLock(0))
         return false;
     return lock->error() == QLockFile::LockFailedError;
+#endif
 }
 
 } // namespace platform
