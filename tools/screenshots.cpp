@@ -50,7 +50,7 @@ int main(int argc, char *argv[])
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
     // The main window's first run stores a date 20 days back.
     platform::setDateSource([] { return QDate::currentDate().addDays(-20); });
-    platform::setBrowserHandler([](const QString &) {});
+    platform::setBrowserHandler([](const QString &) { return true; });
     platform::setProcessEndHandler([](int) {});
     // A fixed draw: the pictures stay the same from one run to the next.
     platform::RandomizeWith(1);

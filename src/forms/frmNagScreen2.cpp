@@ -10,6 +10,7 @@
 #include "referral/modTellAFriend.h"
 #include "referral/prompt_text_field.h"
 #include "referral/trim.h"
+#include "text_limit.h"
 #include "web/modHelp.h"
 
 #include <QApplication>
@@ -52,12 +53,13 @@ QGroupBox *navyFrame(QWidget *parent, const char *name, const QString &caption, 
     return frame;
 }
 
-QLineEdit *lineBox(QWidget *frame, const char *name, QRect geometry, QFont font)
+QLineEdit *lineBox(QWidget *frame, const char *name, QRect geometry, QFont font, int maxLength)
 {
     auto *box = new QLineEdit(frame);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(geometry);
     box->setFont(font);
+    box->setMaxLength(maxLength);
     return box;
 }
 
@@ -121,11 +123,17 @@ void frmNagScreen2::buildReferralFrame()
     QGroupBox *Frame2 =
         navyFrame(this, "Frame2", QStringLiteral("Refer A Friend"), twRect(120, 3240, 7065, 1455));
     const QFont boxFont = font();
-    QLineEdit *name = lineBox(Frame2, "txtName", twRect(85, 360, 3375, 285), boxFont);
-    QLineEdit *email = lineBox(Frame2, "txtEmail", twRect(3600, 360, 3375, 285), boxFont);
-    QLineEdit *friendName = lineBox(Frame2, "txtFriendName", twRect(85, 720, 3375, 285), boxFont);
+    // Bounded, so that every request the form sends fits the browser launch.
+    using modTellAFriend::MaxEmailLength;
+    using modTellAFriend::MaxNameLength;
+    QLineEdit *name =
+        lineBox(Frame2, "txtName", twRect(85, 360, 3375, 285), boxFont, MaxNameLength);
+    QLineEdit *email =
+        lineBox(Frame2, "txtEmail", twRect(3600, 360, 3375, 285), boxFont, MaxEmailLength);
+    QLineEdit *friendName =
+        lineBox(Frame2, "txtFriendName", twRect(85, 720, 3375, 285), boxFont, MaxNameLength);
     QLineEdit *friendEmail =
-        lineBox(Frame2, "txtFriendEmail", twRect(3600, 720, 3375, 285), boxFont);
+        lineBox(Frame2, "txtFriendEmail", twRect(3600, 720, 3375, 285), boxFont, MaxEmailLength);
 
     cmdSubmit = makeButton(Frame2, "cmdSubmit", QStringLiteral("Refer A Friend &Now"),
                            twRect(1920, 1080, 3375, 285), verdana(8.25, true));
@@ -140,6 +148,7 @@ void frmNagScreen2::buildReferralFrame()
     message->setFont(boxFont);
     message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     message->setFocusPolicy(Qt::ClickFocus);
+    limitLength(message, modTellAFriend::MaxMessageLength);
 
     using Spaces = PromptTextField::Spaces;
     txtName = promptField(name, "Your Name", Spaces::Allowed);

@@ -3,8 +3,7 @@
 #ifdef Q_OS_WIN
 #include "shell_open_win.h"
 #else
-#include <QDesktopServices>
-#include <QUrl>
+#include <QProcess>
 #endif
 
 namespace platform {
@@ -17,25 +16,33 @@ BrowserHandler &handler()
     return h;
 }
 
-void launch(const QString &address)
+bool launch(const QString &address)
 {
 #ifdef Q_OS_WIN
     // The shell takes the address in the system's ANSI code page.
-    ShellOpenAddress(address.toLocal8Bit().constData());
+    return ShellOpenAddress(address.toLocal8Bit().constData());
 #else
-    // Fire and forget: a missing browser is not the user's problem to hear about.
-    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+    // xdg-open picks the desktop's browser. Started here rather than through
+    // QDesktopServices, whose failure warning quotes the whole address: the
+    // outcome is ours to see, and the launcher's own complaints, which quote
+    // it too, go nowhere. The address is one argument, never a shell word.
+    QProcess opener;
+    opener.setProgram(QStringLiteral("xdg-open"));
+    opener.setArguments({address});
+    opener.setStandardInputFile(QProcess::nullDevice());
+    opener.setStandardOutputFile(QProcess::nullDevice());
+    opener.setStandardErrorFile(QProcess::nullDevice());
+    return opener.startDetached();
 #endif
 }
 
 } // namespace
 
-void OpenAddress(const QString &address)
+bool OpenAddress(const QString &address)
 {
     if (handler())
-        handler()(address);
-    else
-        launch(address);
+        return handler()(address);
+    return launch(address);
 }
 
 void setBrowserHandler(BrowserHandler h) { handler() = std::move(h); }

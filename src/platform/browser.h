@@ -1,15 +1,19 @@
 #pragma once
 // The one way the program opens a web address: hand it to the desktop's
-// default browser and never look at the outcome. Tests record the addresses.
+// default browser. The answer says whether the system took the address; what
+// the browser then does is not seen. Nothing about the address is ever
+// written to a log: it may carry names and e-mail addresses. Tests record the
+// addresses and choose the answer.
 
 #include <QString>
 #include <functional>
 
 namespace platform {
 
-void OpenAddress(const QString &address);
+// True when the system accepted the address for its browser.
+bool OpenAddress(const QString &address);
 
-using BrowserHandler = std::function<void(const QString &address)>;
+using BrowserHandler = std::function<bool(const QString &address)>;
 // An empty handler brings back the real launch.
 void setBrowserHandler(BrowserHandler handler);
 

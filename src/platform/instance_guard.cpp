@@ -1,7 +1,10 @@
 #include "instance_guard.h"
 
+#include "settings_store.h"
+
 #include <QDir>
-#include <QStandardPaths>
+#include <QFileInfo>
+#include <QSettings>
 
 #ifdef Q_OS_UNIX
 #include <QFile>
@@ -18,18 +21,22 @@ namespace platform {
 
 QString InstanceLockPath()
 {
-    // One name for every build of the program, whatever its file is called.
-    const QString name = QStringLiteral("brewlore");
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!dir.isEmpty())
-        return QDir(dir).filePath(name + QStringLiteral(".lock"));
-    const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-    return QDir(QDir::tempPath())
-        .filePath(name + QLatin1Char('-') + user + QStringLiteral(".lock"));
+#ifdef Q_OS_WIN
+    // The store is the registry there; the lock takes the folder a settings
+    // file of the same program would use.
+    const QSettings::Format format = QSettings::IniFormat;
+#else
+    const QSettings::Format format = QSettings::NativeFormat;
+#endif
+    const QString app = AppName();
+    const QFileInfo store(QSettings(format, QSettings::UserScope, app, app).fileName());
+    // Not "<store>.lock": QSettings locks its file under that name while it writes.
+    return store.dir().filePath(app + QStringLiteral(".lock"));
 }
 
 bool PrevInstance()
 {
+    const QString path = InstanceLockPath();
 #ifdef Q_OS_UNIX
     // An advisory lock on the open file: the system lets it go when the
     // process ends, however it ends, so no lock is ever left stale, and
@@ -37,10 +44,11 @@ bool PrevInstance()
     static int held = -1;
     if (held >= 0)
         return false;
-    const QByteArray path = QFile::encodeName(InstanceLockPath());
-    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // The settings folder does not exist before the first setting is saved.
+    QDir().mkpath(QFileInfo(path).path());
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0)
-        return false; // no guard to be had: run rather than refuse
+        return false; // no guard to be had: run rather than lock the user out
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
         held = fd;
         return false;
@@ -52,11 +60,13 @@ bool PrevInstance()
     static std::unique_ptr<QLockFile> lock;
     if (lock && lock->isLocked())
         return false;
-    lock = std::make_unique<QLockFile>(InstanceLockPath());
+    QDir().mkpath(QFileInfo(path).path());
+    lock = std::make_unique<QLockFile>(path);
     // Never stale by age: only a lock whose process has gone may be taken over.
     lock->setStaleLockTime(0);
     if (lock->tryLock(0))
         return false;
+    // Only a lock held by a live copy counts; any other failure starts unguarded.
     return lock->error() == QLockFile::LockFailedError;
 #endif
 }

@@ -4,9 +4,11 @@
 
 #include <shellapi.h>
 
-void ShellOpenAddress(const char *address)
+bool ShellOpenAddress(const char *address)
 {
-    // The shell resolves the default browser; its answer changes nothing for
-    // us, so it is dropped. "C:\" is only a working folder for the browser.
-    (void)ShellExecuteA(nullptr, "Open", address, nullptr, "C:\\", SW_SHOWNORMAL);
+    // The shell resolves the default browser. "C:\" is only a working folder
+    // for the browser. An answer above 32 means the shell took the address.
+    const HINSTANCE answer =
+        ShellExecuteA(nullptr, "Open", address, nullptr, "C:\\", SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(answer) > 32;
 }

@@ -1,4 +1,5 @@
 #pragma once
 // Windows shell document launch, kept free of Qt so that it compiles on its own.
 
-void ShellOpenAddress(const char *address);
+// True when the shell accepted the address.
+bool ShellOpenAddress(const char *address);

@@ -3,7 +3,10 @@
 // five fields here on every press of its button and makes the two address
 // checks; SendReferral then checks the stored values and opens one request
 // address in the browser. Nothing here knows a widget: each check gives the
-// message to show, or an empty text when it passes.
+// message to show, or an empty text when it passes. request_limits.h bounds
+// the values so that every request fits the browser launch.
+
+#include "request_limits.h"
 
 #include <QString>
 
@@ -38,7 +41,11 @@ QString RequestAddress(const Referral &values);
 // is shown in a stop box and sends nothing.
 void SendReferral();
 
-// Opens ReferralUrl in the browser; the outcome is not looked at.
+// Opens ReferralUrl in the browser. When the browser cannot be opened, a stop
+// box says so; the form keeps everything typed, for another press.
 void OpenReferralPage();
+
+// The text of that stop box.
+QString LaunchFailureText();
 
 } // namespace modTellAFriend

@@ -4,6 +4,7 @@
 #include "platform/message_box.h"
 #include "web/modHelp.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace modTellAFriend {
@@ -72,6 +73,21 @@ void SendReferral()
     OpenReferralPage();
 }
 
-void OpenReferralPage() { platform::OpenAddress(ReferralUrl); }
+QString LaunchFailureText()
+{
+    return QCoreApplication::translate(
+        "modTellAFriend", "Your web browser could not be opened, so your referral was not sent. "
+                          "Everything you typed is still here; please try again.");
+}
+
+void OpenReferralPage()
+{
+    // The bounded fields keep every request within the limit; only a site
+    // address far longer than ours could pass it, and such a request is
+    // refused here rather than by the system.
+    if (ReferralUrl.size() <= MaxRequestLength && platform::OpenAddress(ReferralUrl))
+        return;
+    platform::MsgBox(LaunchFailureText(), platform::vbCritical);
+}
 
 } // namespace modTellAFriend

@@ -225,17 +225,14 @@ void tst_CommandLine::readingsAreDrawnAfresh()
 void tst_CommandLine::readingBesideTheWindowProgram()
 {
     // The window program on a platform chosen with Qt's own option needs no
-    // display either; it holds its lock in the runtime folder while it runs.
+    // display either; it holds its lock beside its settings while it runs.
     QProcess windows;
     windows.setProcessEnvironment(terminal());
     windows.start(QStringLiteral(BREWLORE_EXE),
                   {QStringLiteral("-platform"), QStringLiteral("offscreen")});
     QVERIFY(windows.waitForStarted());
-    const QDir runtime(m_home->filePath(QStringLiteral("runtime")));
-    QTRY_VERIFY_WITH_TIMEOUT(
-        !runtime.entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty() ||
-            windows.state() == QProcess::NotRunning,
-        10000);
+    const QString lock = m_home->filePath(QStringLiteral("config/brewlore/brewlore.lock"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock) || windows.state() == QProcess::NotRunning, 10000);
     QCOMPARE(windows.state(), QProcess::Running);
 
     const Result result = run({QStringLiteral("--reading")}, terminal());

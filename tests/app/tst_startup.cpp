@@ -1,6 +1,7 @@
 #include "app/forms_registry.h"
 #include "app/startup.h"
 #include "platform/instance_guard.h"
+#include "platform/settings_store.h"
 #include "support/seams.h"
 
 #include <QFile>
@@ -8,42 +9,77 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
-// A second start while the real program runs, then a start after the running
-// copy was killed outright.
+namespace {
+
+// Whether another process holds the guard's lock on this file.
+bool lockedByAnother(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return held;
+}
+
+} // namespace
+
+// Starts beside a running copy that shares this process's settings folder but
+// not its runtime folder, as a copy started from cron or an ssh login would.
+// The running copy is this test program itself, started with "--hold-guard":
+// the guard belongs to one program's settings store, so only a copy of the
+// same program can stand in for it.
 class tst_StartUp : public QObject
 {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void unguardedWhenNoLockCanBeMade();
     void secondCopyOnlySaysSo();
     void killedCopyDoesNotLockOut();
+    void programLocksBesideItsSettings();
     void cleanupTestCase();
 
 private:
-    QTemporaryDir m_config;    // the running copy's
-    QTemporaryDir m_ownConfig; // this process's
+    QTemporaryDir m_config; // the settings folder both copies share
     QProcess m_first;
 };
 
 void tst_StartUp::initTestCase()
 {
-    QVERIFY(m_config.isValid() && m_ownConfig.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_ownConfig.path());
-    // A run that was killed while it held the guard leaves its lock behind.
-    QFile::remove(platform::InstanceLockPath());
-
+    QVERIFY(m_config.isValid());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     m_first.setProcessEnvironment(env);
-    m_first.start(QStringLiteral(BREWLORE_EXE), {});
+    m_first.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold-guard")});
     QVERIFY(m_first.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(platform::InstanceLockPath()), 10000);
+    QVERIFY(m_first.waitForReadyRead(10000));
+    QCOMPARE(m_first.readAllStandardOutput(), QByteArray("held\n"));
+}
+
+void tst_StartUp::unguardedWhenNoLockCanBeMade()
+{
+    // Below a regular file no folder can be made, whoever runs the test.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QStringLiteral("/dev/null/brewlore"));
+    Seams seams;
+    FormsRegistry forms;
+    StartUp(forms);
+    QVERIFY(seams.messages.isEmpty());
+    QVERIFY(seams.endStatuses.isEmpty());
+    QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmMain")});
 }
 
 void tst_StartUp::secondCopyOnlySaysSo()
 {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
+    QVERIFY(qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"));
     Seams seams;
     FormsRegistry forms;
     StartUp(forms);
@@ -54,8 +90,9 @@ void tst_StartUp::secondCopyOnlySaysSo()
     QCOMPARE(seams.endStatuses, QList<int>{0});
     QVERIFY(forms.LoadedForms().isEmpty());
     QVERIFY(visibleWindows().isEmpty());
-    // No reminder ran: this copy's settings store was not touched.
-    QVERIFY(QDir(m_ownConfig.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+    // No reminder ran: nothing was written to the settings file.
+    QVERIFY(!QFileInfo::exists(
+        QSettings(QSettings::UserScope, platform::AppName(), platform::AppName()).fileName()));
     QCOMPARE(m_first.state(), QProcess::Running);
     QCOMPARE(m_first.readAllStandardOutput(), QByteArray());
 }
@@ -75,6 +112,30 @@ void tst_StartUp::killedCopyDoesNotLockOut()
     QCOMPARE(forms.Main()->windowTitle(), QStringLiteral("Brewlore v1.15"));
 }
 
+void tst_StartUp::programLocksBesideItsSettings()
+{
+    // The real program, with a runtime folder of its own, holds its lock in
+    // its settings folder, where a copy without that runtime folder meets it.
+    QTemporaryDir config, runtime;
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(BREWLORE_EXE), {});
+    QVERIFY(program.waitForStarted());
+    const QString path = config.filePath(QStringLiteral("brewlore/brewlore.lock"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), 10000);
+
+    // Held while the program runs, and let go once it has gone, however it went.
+    QVERIFY(lockedByAnother(path));
+    QCOMPARE(program.state(), QProcess::Running);
+    program.kill();
+    QVERIFY(program.waitForFinished());
+    QVERIFY(!lockedByAnother(path));
+}
+
 void tst_StartUp::cleanupTestCase()
 {
     if (m_first.state() != QProcess::NotRunning) {
@@ -83,5 +144,19 @@ void tst_StartUp::cleanupTestCase()
     }
 }
 
-QTEST_MAIN(tst_StartUp)
+int main(int argc, char *argv[])
+{
+    if (argc == 2 && qstrcmp(argv[1], "--hold-guard") == 0) {
+        QCoreApplication app(argc, argv);
+        if (platform::PrevInstance())
+            return 1;
+        std::puts("held");
+        std::fflush(stdout);
+        return QCoreApplication::exec(); // until killed
+    }
+    QApplication app(argc, argv);
+    tst_StartUp test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_startup.moc"

@@ -97,6 +97,7 @@ void tst_StartupReminder::dueReminderComesFirstAndOnce()
     platform::setBrowserHandler([&](const QString &address) {
         seams.launches.append(address);
         windowsAtLaunch.append(visibleWindows());
+        return true;
     });
 
     {

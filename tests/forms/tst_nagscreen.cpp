@@ -4,6 +4,7 @@
 #include "web/modHelp.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,6 +50,11 @@ private slots:
     void fieldsCarryTheirPrompts();
     void referralChecks_data();
     void referralChecks();
+    void pastedFloodIsCut_data();
+    void pastedFloodIsCut();
+    void messageCutKeepsWholeCharacters();
+    void floodedFormSendsOneShortRequest();
+    void failedLaunchIsToldAndKeepsEverything();
 };
 
 void tst_NagScreen::supportTextByQuarter_data()
@@ -306,6 +312,135 @@ void tst_NagScreen::referralChecks()
         QCOMPARE(control<QLineEdit>(nag, names[i])->text(), fields[i]);
     QCOMPARE(txtMessage->toPlainText(), messageBefore);
     QVERIFY(nag->isVisible());
+    nag->hide();
+}
+
+void tst_NagScreen::pastedFloodIsCut_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<int>("bound");
+    const QString hebrew(10'000, QChar(0x05E9));
+    QString emoji;
+    for (int i = 0; i < 5'000; ++i)
+        emoji += QStringLiteral("\U0001F600");
+    using namespace modTellAFriend;
+    QTest::newRow("txtName") << hebrew << MaxNameLength;
+    QTest::newRow("txtEmail") << QString(9'990, QChar(0x00E9)) + "@x.example" << MaxEmailLength;
+    QTest::newRow("txtFriendName") << emoji << MaxNameLength;
+    QTest::newRow("txtFriendEmail")
+        << QString(9'990, QChar(0x00FC)) + "@y.example" << MaxEmailLength;
+    QTest::newRow("txtMessage") << QString(10'000, QChar(0x20AC)) << MaxMessageLength;
+}
+
+void tst_NagScreen::pastedFloodIsCut()
+{
+    QFETCH(QString, pasted);
+    QFETCH(int, bound);
+    Seams seams;
+    FormsRegistry forms;
+    forms::frmNagScreen2 *nag = showExitWindow(forms);
+    QVERIFY(nag);
+    QApplication::clipboard()->setText(pasted);
+    QString kept;
+    if (auto *line = control<QLineEdit>(nag, QTest::currentDataTag())) {
+        line->clear();
+        line->paste();
+        kept = line->text();
+    } else {
+        auto *multi = control<QPlainTextEdit>(nag, QTest::currentDataTag());
+        multi->clear();
+        multi->paste();
+        kept = multi->toPlainText();
+    }
+    QCOMPARE(kept.size(), bound);
+    QVERIFY(pasted.startsWith(kept));
+    QVERIFY(seams.messages.isEmpty());
+    nag->hide();
+}
+
+void tst_NagScreen::messageCutKeepsWholeCharacters()
+{
+    Seams seams;
+    FormsRegistry forms;
+    forms::frmNagScreen2 *nag = showExitWindow(forms);
+    QVERIFY(nag);
+    auto *message = control<QPlainTextEdit>(nag, "txtMessage");
+    message->setPlainText(QStringLiteral("x"));
+    message->moveCursor(QTextCursor::End);
+    // One unit is left over after 99 emoji: the 100th does not fit whole.
+    QApplication::clipboard()->setText(QStringLiteral("\U0001F600").repeated(1'000));
+    message->paste();
+    const QString kept = message->toPlainText();
+    QCOMPARE(kept, "x" + QStringLiteral("\U0001F600").repeated(99));
+    QCOMPARE(kept.size(), modTellAFriend::MaxMessageLength - 1);
+    // Typing into the full box changes nothing.
+    message->setPlainText(QString(modTellAFriend::MaxMessageLength, QLatin1Char('m')));
+    message->moveCursor(QTextCursor::Start);
+    message->insertPlainText(QStringLiteral("new"));
+    QCOMPARE(message->toPlainText(), QString(modTellAFriend::MaxMessageLength, QLatin1Char('m')));
+    nag->hide();
+}
+
+void tst_NagScreen::floodedFormSendsOneShortRequest()
+{
+    Seams seams;
+    FormsRegistry forms;
+    forms::frmNagScreen2 *nag = showExitWindow(forms);
+    QVERIFY(nag);
+    QString emoji;
+    for (int i = 0; i < 5'000; ++i)
+        emoji += QStringLiteral("\U0001F600");
+    // The addresses lead with their "@" and "." so that what is kept passes the checks.
+    const QString texts[] = {QString(10'000, QChar(0x05E9)),
+                             "ann@x.example" + QString(9'990, QChar(0x00E9)), emoji,
+                             "bob@y.example" + QString(9'990, QChar(0x00FC))};
+    const char *names[] = {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail"};
+    for (int i = 0; i < 4; ++i) {
+        auto *box = control<QLineEdit>(nag, names[i]);
+        box->clear();
+        QApplication::clipboard()->setText(texts[i]);
+        box->paste();
+    }
+    QTest::keyClick(nag, Qt::Key_N, Qt::AltModifier);
+    QTRY_COMPARE(seams.launches.size(), 1);
+    QVERIFY(seams.messages.isEmpty());
+    QVERIFY2(seams.launches[0].size() <= modTellAFriend::MaxRequestLength,
+             qPrintable(QString::number(seams.launches[0].size())));
+    nag->hide();
+}
+
+void tst_NagScreen::failedLaunchIsToldAndKeepsEverything()
+{
+    Seams seams;
+    seams.browserOpens = false;
+    FormsRegistry forms;
+    forms::frmNagScreen2 *nag = showExitWindow(forms);
+    QVERIFY(nag);
+    const char *names[] = {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail"};
+    const QString typed[] = {"Ann", "ann@mail.example", "Bob", "bob@mail.example"};
+    for (int i = 0; i < 4; ++i)
+        control<QLineEdit>(nag, names[i])->setText(typed[i]);
+
+    for (int press = 1; press <= 2; ++press) {
+        QTest::keyClick(nag, Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(seams.messages.size(), press);
+        QCOMPARE(seams.launches.size(), press); // tried, and told, every time
+        QCOMPARE(seams.messages.last().text, modTellAFriend::LaunchFailureText());
+        QCOMPARE(seams.messages.last().flags, int(platform::vbCritical));
+    }
+    QVERIFY(seams.messages[0].text.contains(QLatin1String("could not be opened")));
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(control<QLineEdit>(nag, names[i])->text(), typed[i]);
+    QCOMPARE(control<QPlainTextEdit>(nag, "txtMessage")->toPlainText(),
+             QStringLiteral("Your Message\n"));
+    QVERIFY(nag->isVisible());
+
+    // Once the browser opens, the same press sends the same request and says nothing.
+    seams.browserOpens = true;
+    QTest::keyClick(nag, Qt::Key_N, Qt::AltModifier);
+    QTRY_COMPARE(seams.launches.size(), 3);
+    QCOMPARE(seams.messages.size(), 2);
+    QCOMPARE(seams.launches[2], seams.launches[0]);
     nag->hide();
 }
 

@@ -1,5 +1,6 @@
 #include "platform/clock.h"
 #include "platform/geometry.h"
+#include "platform/instance_guard.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
 #include "platform/settings_store.h"
@@ -33,6 +34,8 @@ private slots:
     void failedWriteIsReported();
 
     void realPauseRunsTheEventLoop();
+    void guardSitsBesideTheSettings();
+    void guardThatCannotBeMadeLetsEveryCopyStart();
 };
 
 void tst_Platform::twips_data()
@@ -205,6 +208,41 @@ void tst_Platform::realPauseRunsTheEventLoop()
     const qint64 took = wall.elapsed();
     QVERIFY(handled);
     QVERIFY2(took >= 1000 && took < 3000, qPrintable(QString::number(took)));
+}
+
+void tst_Platform::guardSitsBesideTheSettings()
+{
+    // Copies that share one settings file but not their runtime folder (one
+    // from the desktop, one from cron or ssh) must meet the same lock.
+    QTemporaryDir config, runtimeA, runtimeB;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    const QString settingsFolder =
+        QFileInfo(
+            QSettings(QSettings::UserScope, platform::AppName(), platform::AppName()).fileName())
+            .path();
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtimeA.path().toLocal8Bit());
+    const QString fromA = platform::InstanceLockPath();
+    qputenv("XDG_RUNTIME_DIR", runtimeB.path().toLocal8Bit());
+    const QString fromB = platform::InstanceLockPath();
+    qunsetenv("XDG_RUNTIME_DIR");
+    const QString fromNone = platform::InstanceLockPath();
+    qputenv("XDG_RUNTIME_DIR", runtime);
+
+    QCOMPARE(fromA, QDir(settingsFolder).filePath(platform::AppName() + ".lock"));
+    QCOMPARE(fromB, fromA);
+    QCOMPARE(fromNone, fromA);
+}
+
+void tst_Platform::guardThatCannotBeMadeLetsEveryCopyStart()
+{
+    // Below a regular file no lock can be made, whoever runs the test.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QStringLiteral("/dev/null/brewlore"));
+    QVERIFY(!platform::PrevInstance());
+    QVERIFY(!QFileInfo::exists(platform::InstanceLockPath()));
+    // Nothing is held, so the next copy starts as well.
+    QVERIFY(!platform::PrevInstance());
 }
 
 QTEST_MAIN(tst_Platform)

@@ -37,6 +37,10 @@ private slots:
     void hostileValuesArriveAsTyped();
     void requestChecks_data();
     void requestChecks();
+    void longestRequestFits_data();
+    void longestRequestFits();
+    void messageOfLineBreaksFits();
+    void overlongRequestIsNotHandedOn();
 };
 
 void tst_Referral::plainRequestAddress()
@@ -130,6 +134,68 @@ void tst_Referral::requestChecks()
         QVERIFY(seams.launches.isEmpty());
         QCOMPARE(modTellAFriend::ReferralUrl, QStringLiteral("earlier request"));
     }
+}
+
+void tst_Referral::longestRequestFits_data()
+{
+    // One character repeated to each field's bound: the dearest to encode
+    // are 3-byte characters, 9 address characters for one code unit.
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<int>("encoded"); // address characters per code unit
+    QTest::newRow("euro sign, 3 bytes") << QStringLiteral("\u20ac") << 9;
+    QTest::newRow("CJK, 3 bytes") << QStringLiteral("\u65e5") << 9;
+    QTest::newRow("noncharacter U+FFFF") << QStringLiteral("\uffff") << 9;
+    QTest::newRow("Hebrew, 2 bytes") << QStringLiteral("\u05e9") << 6;
+    QTest::newRow("emoji, 4 bytes in two units") << QStringLiteral("\U0001F600") << 6;
+    QTest::newRow("reserved ASCII") << QStringLiteral("&") << 3;
+    QTest::newRow("unreserved ASCII") << QStringLiteral("a") << 1;
+}
+
+void tst_Referral::longestRequestFits()
+{
+    QFETCH(QString, unit);
+    QFETCH(int, encoded);
+    using namespace modTellAFriend;
+    const auto fill = [&](int bound) { return unit.repeated(bound / unit.size()); };
+    const Referral longest{fill(MaxNameLength), fill(MaxEmailLength), fill(MaxMessageLength),
+                           fill(MaxNameLength), fill(MaxEmailLength)};
+    const int fixed = RequestAddress({}).size();
+    const int units = 2 * MaxNameLength + 2 * MaxEmailLength + MaxMessageLength;
+    const QString address = RequestAddress(longest);
+    QCOMPARE(address.size(), fixed + encoded * units);
+    QVERIFY(encoded <= MaxEncodedPerUnit);
+    QVERIFY2(address.size() <= MaxRequestLength, qPrintable(QString::number(address.size())));
+    qDebug("longest request with %s: %d of %d characters", QTest::currentDataTag(),
+           int(address.size()), MaxRequestLength);
+}
+
+void tst_Referral::messageOfLineBreaksFits()
+{
+    // A line break is one character in the box and two, CR LF, in the value.
+    using namespace modTellAFriend;
+    Referral values;
+    values.message = QStringLiteral("\r\n").repeated(MaxMessageLength);
+    const int cost = RequestAddress(values).size() - RequestAddress({}).size();
+    QCOMPARE(cost, 6 * MaxMessageLength);
+    QVERIFY(cost <= MaxEncodedPerUnit * MaxMessageLength);
+}
+
+void tst_Referral::overlongRequestIsNotHandedOn()
+{
+    // Not reachable from the bounded form with our site address; a branded
+    // one far longer would be, and such a request is refused before launch.
+    Seams seams;
+    modTellAFriend::ReferralUrl = QString(modTellAFriend::MaxRequestLength + 1, QLatin1Char('a'));
+    modTellAFriend::OpenReferralPage();
+    QVERIFY(seams.launches.isEmpty());
+    QCOMPARE(seams.messages.size(), 1);
+    QCOMPARE(seams.messages[0].text, modTellAFriend::LaunchFailureText());
+    QCOMPARE(seams.messages[0].flags, int(platform::vbCritical));
+
+    modTellAFriend::ReferralUrl.chop(1);
+    modTellAFriend::OpenReferralPage();
+    QCOMPARE(seams.launches.size(), 1);
+    QCOMPARE(seams.messages.size(), 1);
 }
 
 QTEST_MAIN(tst_Referral)

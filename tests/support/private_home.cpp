@@ -17,6 +17,10 @@ class PrivateHome
 public:
     PrivateHome()
     {
+        // A test's own child process (a second copy, say) keeps the folders
+        // its parent chose for it: they are private already.
+        if (qEnvironmentVariableIsSet("BREWLORE_PRIVATE_HOME"))
+            return;
         // A short path under /tmp: some libraries misbehave below long folder names.
         QByteArray templ = QDir::tempPath().toLocal8Bit() + "/brewlore-test-XXXXXX";
         if (templ.size() > 60)
@@ -30,10 +34,15 @@ public:
             mkdir(dir.constData(), 0700);
             setenv(var, dir.constData(), 1);
         }
+        setenv("BREWLORE_PRIVATE_HOME", templ.constData(), 1);
         // Headless unless the caller chose a platform: no window on the user's screen.
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
     }
-    ~PrivateHome() { QDir(m_root).removeRecursively(); }
+    ~PrivateHome()
+    {
+        if (!m_root.isEmpty())
+            QDir(m_root).removeRecursively();
+    }
     PrivateHome(const PrivateHome &) = delete;
     PrivateHome &operator=(const PrivateHome &) = delete;
 

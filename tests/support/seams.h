@@ -33,7 +33,10 @@ public:
             messages.append({text, flags});
             return answer;
         });
-        platform::setBrowserHandler([this](const QString &address) { launches.append(address); });
+        platform::setBrowserHandler([this](const QString &address) {
+            launches.append(address);
+            return browserOpens;
+        });
         platform::setProcessEndHandler([this](int status) { endStatuses.append(status); });
     }
     ~Seams()
@@ -69,6 +72,7 @@ public:
     QList<ShownMessage> messages;
     QList<int> endStatuses;
     int answer = platform::vbOK;
+    bool browserOpens = true; // false: every launch fails
 
 private:
     std::deque<float> queued;

@@ -236,6 +236,7 @@ void tst_UpdateReminder::reminder()
     platform::setBrowserHandler([&](const QString &address) {
         seams.launches.append(address);
         storedAtLaunch.append(storedDate());
+        return true;
     });
 
     modHelp::CheckForUpdate();

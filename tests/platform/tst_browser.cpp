@@ -1,0 +1,190 @@
+#include "platform/browser.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QtTest>
+#include <unistd.h>
+
+namespace {
+
+// A request the size of the one a flood of pasted text once made: far over
+// the kernel's limit for one argument, carrying names and addresses.
+const QString Names[] = {QStringLiteral("Shoshana"), QStringLiteral("shoshana@x.example"),
+                         QStringLiteral("Ulrike"), QStringLiteral("ulrike@y.example")};
+
+QString requestCarrying(const QString &name, int length)
+{
+    QString address = QStringLiteral("https://www.quillory.example/brewlore/ssd.php?page=x");
+    for (const QString &value : Names)
+        address += QStringLiteral("&v=") + value;
+    address += QStringLiteral("&pad=") + name;
+    address += QString(length - address.size(), QLatin1Char('a'));
+    return address;
+}
+
+QStringList messages;
+
+void recordMessage(QtMsgType, const QMessageLogContext &, const QString &text)
+{
+    messages.append(text);
+}
+
+// Everything the process writes to standard error, and every Qt message,
+// while it lives.
+class ErrorCapture
+{
+public:
+    ErrorCapture()
+    {
+        m_file.open();
+        std::fflush(stderr);
+        m_saved = ::dup(STDERR_FILENO);
+        ::dup2(m_file.handle(), STDERR_FILENO);
+        messages.clear();
+        m_previous = qInstallMessageHandler(recordMessage);
+    }
+    ~ErrorCapture() { restore(); }
+
+    QString text()
+    {
+        restore();
+        m_file.seek(0);
+        return QString::fromUtf8(m_file.readAll()) + messages.join(QLatin1Char('\n'));
+    }
+
+private:
+    void restore()
+    {
+        if (m_saved < 0)
+            return;
+        qInstallMessageHandler(m_previous);
+        std::fflush(stderr);
+        ::dup2(m_saved, STDERR_FILENO);
+        ::close(m_saved);
+        m_saved = -1;
+    }
+
+    QTemporaryFile m_file;
+    int m_saved = -1;
+    QtMessageHandler m_previous = nullptr;
+};
+
+} // namespace
+
+// The real launch, with the desktop's launcher replaced by a script on PATH
+// that records its arguments, complains about the address on both of its
+// outputs as xdg-open does when no browser answers, and fails.
+class tst_Browser : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void failedLaunchWritesNoPersonalData();
+    void addressIsOneArgument();
+    void launcherComplaintsReachNoLog();
+    void missingLauncherIsAFailure();
+    void handlerGivesTheAnswer();
+
+private:
+    QTemporaryDir m_bin;
+    QByteArray m_path;
+};
+
+void tst_Browser::initTestCase()
+{
+    QVERIFY(m_bin.isValid());
+    QFile script(m_bin.filePath(QStringLiteral("xdg-open")));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\n"
+                 "printf '%s' \"$#\" > \"$0.argc\"\n"
+                 "printf '%s' \"$1\" > \"$0.arg\"\n"
+                 "echo \"xdg-open: no method available for opening '$1'\" >&2\n"
+                 "echo \"$1\"\n"
+                 "touch \"$0.done\"\n"
+                 "exit 3\n");
+    script.close();
+    QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    m_path = qgetenv("PATH");
+    qputenv("PATH", m_bin.path().toLocal8Bit() + ':' + m_path);
+}
+
+void tst_Browser::cleanupTestCase() { qputenv("PATH", m_path); }
+
+void tst_Browser::init()
+{
+    for (const char *suffix : {".argc", ".arg", ".done"})
+        QFile::remove(m_bin.filePath(QStringLiteral("xdg-open")) + QLatin1String(suffix));
+}
+
+void tst_Browser::failedLaunchWritesNoPersonalData()
+{
+    // Past the kernel's 128 KiB for one argument: the launcher never starts.
+    ErrorCapture capture;
+    const bool opened = platform::OpenAddress(requestCarrying(QStringLiteral("Pinchas"), 240'120));
+    const QString written = capture.text();
+    QVERIFY(!opened);
+    QVERIFY(!QFile::exists(m_bin.filePath(QStringLiteral("xdg-open.done"))));
+    for (const QString &value : Names)
+        QVERIFY2(!written.contains(value), qPrintable(written.left(300)));
+    QVERIFY2(!written.contains(QLatin1String("Pinchas")), qPrintable(written.left(300)));
+}
+
+void tst_Browser::addressIsOneArgument()
+{
+    const QString address = QStringLiteral(
+        "https://www.quillory.example/brewlore/ssd.php?page=x&taf1=a%20b;c'd\"$(e)`f`");
+    QVERIFY(platform::OpenAddress(address));
+    const QString bin = m_bin.filePath(QStringLiteral("xdg-open"));
+    QTRY_VERIFY(QFile::exists(bin + QLatin1String(".done")));
+    QFile argc(bin + QLatin1String(".argc")), arg(bin + QLatin1String(".arg"));
+    QVERIFY(argc.open(QIODevice::ReadOnly) && arg.open(QIODevice::ReadOnly));
+    QCOMPARE(argc.readAll(), QByteArray("1"));
+    QCOMPARE(QString::fromUtf8(arg.readAll()), address);
+}
+
+void tst_Browser::launcherComplaintsReachNoLog()
+{
+    // The launcher starts, so the launch counts as opened; what it says
+    // about the address afterwards goes nowhere.
+    const QString address = requestCarrying(QStringLiteral("Pinchas"), 2'000);
+    ErrorCapture capture;
+    QVERIFY(platform::OpenAddress(address));
+    QTRY_VERIFY(QFile::exists(m_bin.filePath(QStringLiteral("xdg-open.done"))));
+    const QString written = capture.text();
+    QVERIFY2(!written.contains(QLatin1String("Pinchas")), qPrintable(written.left(300)));
+    QVERIFY2(!written.contains(QLatin1String("Shoshana")), qPrintable(written.left(300)));
+}
+
+void tst_Browser::missingLauncherIsAFailure()
+{
+    QTemporaryDir empty;
+    qputenv("PATH", empty.path().toLocal8Bit());
+    ErrorCapture capture;
+    const bool opened = platform::OpenAddress(requestCarrying(QStringLiteral("Pinchas"), 200));
+    const QString written = capture.text();
+    qputenv("PATH", m_bin.path().toLocal8Bit() + ':' + m_path);
+    QVERIFY(!opened);
+    QVERIFY2(!written.contains(QLatin1String("Pinchas")), qPrintable(written));
+}
+
+void tst_Browser::handlerGivesTheAnswer()
+{
+    QStringList asked;
+    bool answer = false;
+    platform::setBrowserHandler([&](const QString &address) {
+        asked.append(address);
+        return answer;
+    });
+    QVERIFY(!platform::OpenAddress(QStringLiteral("https://a.example/")));
+    answer = true;
+    QVERIFY(platform::OpenAddress(QStringLiteral("https://b.example/")));
+    platform::setBrowserHandler({});
+    QCOMPARE(asked, (QStringList{"https://a.example/", "https://b.example/"}));
+    QVERIFY(!QFile::exists(m_bin.filePath(QStringLiteral("xdg-open.done"))));
+}
+
+QTEST_MAIN(tst_Browser)
+#include "tst_browser.moc"
