@@ -59,7 +59,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(twRect(150, 150, 510, 510));
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picIcon->setPixmap(programIconPixmap());
+    picIcon->setPixmap(programIconPixmap(picIcon->devicePixelRatioF()));
 
     QLabel *Label2 = makeLabel(this, "Label2", QString::fromLatin1(ProductCaption),
                                twRect(780, 240, 3180, 240), verdana(9.75, true));

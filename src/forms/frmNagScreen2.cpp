@@ -100,7 +100,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent)
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(twRect(30, 2040, 7185, 555));
     Check1->setFont(verdana(14.25));
-    Check1->setCursor(linkCursor16());
+    Check1->setCursor(linkCursor16(Check1->devicePixelRatioF()));
     // A link dressed as a check box: its name is the text it shows, and the
     // description says what ticking it does.
     Check1->setAccessibleDescription(
@@ -189,7 +189,7 @@ void frmNagScreen2::Form_Load()
     lblNagScreen2Caption->setText(caption);
     sizeToText(lblNagScreen2Caption, false);
     setWindowIcon(programIcon());
-    picNagscreen2Icon->setPixmap(programIconPixmap());
+    picNagscreen2Icon->setPixmap(programIconPixmap(picNagscreen2Icon->devicePixelRatioF()));
     platform::Randomize();
     Label2->setText(SupportText(SupportTextNumber(platform::Rnd())));
     // Above every other window from now on, shown or hidden; the window is

@@ -59,7 +59,8 @@ LinkLabel::LinkLabel(const QString &text, const QString &description, HandCursor
     }();
     (void)factoryInstalled;
     setAccessibleDescription(description);
-    setCursor(cursor == HandCursor::Mono ? linkCursorMono() : linkCursor16());
+    const qreal ratio = devicePixelRatioF();
+    setCursor(cursor == HandCursor::Mono ? linkCursorMono(ratio) : linkCursor16(ratio));
 }
 
 void LinkLabel::click() { emit clicked(); }

@@ -178,7 +178,7 @@ void tst_Accessibility::onePressOneClick()
     QFETCH(QString, how);
     QFETCH(int, clicks);
     QWidget window;
-    auto *pot = new forms::PictureButton(QPixmap(137, 99), &window);
+    auto *pot = new forms::PictureButton([](qreal) { return QPixmap(137, 99); }, &window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     pot->setFocus(Qt::TabFocusReason);
