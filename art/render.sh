@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates every bitmap the program ships from the sources in this folder.
+# Each picture the windows show also gets an "@2x" twin of twice the pixels,
+# which the program picks on screens scaled above 100 %.
 # Needs Debian packages: imagemagick (convert, identify), librsvg2-bin (rsvg-convert).
 #
 # Link cursor hot spot (finger tip), for QCursor: x = 10, y = 0.
@@ -31,6 +33,10 @@ rsvg-convert -w 1096 -h 792 "$here/coffeepot.svg" -o "$tmp/coffeepot.png"
 convert "$tmp/coffeepot.png" -background '#3f2f21' -flatten -filter Lanczos -resize '137x99!' \
     -strip -sampling-factor 1x1 -quality 92 "$tmp/coffeepot.jpg"
 convert "$tmp/coffeepot.jpg" "${png_opts[@]}" "PNG24:$res/coffeepot.png"
+# Its twin is lossless: at twice the size the edges are what the eye sees.
+rsvg-convert -w 2192 -h 1584 "$here/coffeepot.svg" -o "$tmp/coffeepot-2x.png"
+convert "$tmp/coffeepot-2x.png" -background '#3f2f21' -flatten -filter Lanczos -resize '274x198!' \
+    "${png_opts[@]}" "PNG24:$res/coffeepot@2x.png"
 
 # Program icon: each size rendered straight from the vector source.
 for s in 16 22 24 32 48 64 128 256; do
@@ -41,6 +47,7 @@ done
 mkdir -p "$icons/scalable/apps"
 cp "$here/brewlore-icon.svg" "$icons/scalable/apps/brewlore.svg"
 convert "$tmp/icon-32.png" "${png_opts[@]}" "PNG32:$res/brewlore.png"
+convert "$tmp/icon-64.png" "${png_opts[@]}" "PNG32:$res/brewlore@2x.png"
 convert "$tmp/icon-16.png" "$tmp/icon-24.png" "$tmp/icon-32.png" "$tmp/icon-48.png" \
     "$tmp/icon-256.png" "$res/brewlore.ico"
 
@@ -51,6 +58,11 @@ sed -e 's/^"\([WSDCcb]\) c #[0-9A-Fa-f]\{6\}"/"\1 c #FFFFFF"/' \
     -e 's/^"E c #[0-9A-Fa-f]\{6\}"/"E c #000000"/' \
     "$here/hand-16.xpm" > "$tmp/hand-mono.xpm"
 convert "$tmp/hand-mono.xpm" "${png_opts[@]}" "PNG32:$res/hand-mono.png"
+# The hands are pixel art: their twins double every pixel, so the hot spot
+# doubles too and the edges stay as sharp as drawn.
+for hand in hand-16 hand-mono; do
+    convert "$res/$hand.png" -filter point -resize 200% "${png_opts[@]}" "PNG32:$res/$hand@2x.png"
+done
 
 # Catch a broken toolchain early rather than shipping odd-sized files.
 check() { # file expected-geometry [max-colours]
@@ -65,4 +77,8 @@ check "$res/coffeepot.png" 137x99
 check "$res/brewlore.png" 32x32
 check "$res/hand-mono.png" 32x32 3
 check "$res/hand-16.png" 32x32 17
+check "$res/coffeepot@2x.png" 274x198
+check "$res/brewlore@2x.png" 64x64
+check "$res/hand-mono@2x.png" 64x64 3
+check "$res/hand-16@2x.png" 64x64 17
 echo "render.sh: all pictures regenerated"

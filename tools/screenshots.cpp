@@ -1,6 +1,8 @@
 // Renders a PNG of every window into the folder given on the command line,
-// for the README. Runs the real windows through the real road, with the
-// browser and the settings store kept out of the way.
+// for the README, or only the pictures named after the folder. Runs the real
+// windows through the real road, with the browser and the settings store kept
+// out of the way. On a scaled screen (QT_SCALE_FACTOR=2) the file names say
+// so: main-window-2x.png.
 
 #include "app/forms_registry.h"
 #include "platform/browser.h"
@@ -21,11 +23,16 @@
 namespace {
 
 QDir target;
+QStringList wanted; // empty: every picture
 int failures = 0;
 
 void save(QWidget *window, const char *name)
 {
-    const QString path = target.filePath(QLatin1String(name) + QStringLiteral(".png"));
+    if (!wanted.isEmpty() && !wanted.contains(QLatin1String(name)))
+        return;
+    const qreal ratio = qApp->devicePixelRatio();
+    const QString scale = ratio == 1 ? QString() : QStringLiteral("-%1x").arg(ratio);
+    const QString path = target.filePath(QLatin1String(name) + scale + QStringLiteral(".png"));
     if (!window || !window->grab().save(path)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
         ++failures;
@@ -41,6 +48,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     target = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
+    for (int i = 2; i < argc; ++i)
+        wanted.append(QString::fromLocal8Bit(argv[i]));
     if (!target.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "cannot make %s\n", qPrintable(target.path()));
         return 1;

@@ -4,6 +4,7 @@
 #include "web/modHelp.h"
 #include "web/promotions.h"
 
+#include <QCoreApplication>
 #include <QMenuBar>
 
 namespace forms {
@@ -11,18 +12,16 @@ namespace forms {
 namespace {
 
 LinkLabel *makePromotion(QWidget *frame, const char *name, const QString &caption,
-                         HandCursor cursor, QRect geometry, Qt::Alignment alignment,
-                         const char *accessibleName)
+                         const QString &description, HandCursor cursor, QRect geometry,
+                         Qt::Alignment alignment)
 {
-    auto *label = new LinkLabel(labelText(caption), cursor, frame);
+    auto *label = new LinkLabel(labelText(caption), description, cursor, frame);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     label->setFont(linkFont());
     label->setWordWrap(true);
     label->setAlignment(alignment | Qt::AlignTop);
     setLabelColours(label, LinkPink, BandGrey);
-    label->setAccessibleName(QLatin1String(accessibleName));
-    label->setAccessibleDescription(label->text());
     return label;
 }
 
@@ -30,7 +29,11 @@ LinkLabel *makePromotion(QWidget *frame, const char *name, const QString &captio
 
 LinkLabel *makeBanner(QWidget *frame, QRect geometry)
 {
-    auto *label = new LinkLabel(promotions::BannerText(), HandCursor::Mono, frame);
+    auto *label =
+        new LinkLabel(promotions::BannerText(),
+                      QCoreApplication::translate("forms::Branding",
+                                                  "Opens the discussion board in your web browser"),
+                      HandCursor::Mono, frame);
     label->setObjectName(QStringLiteral("Label61"));
     // The banner is drawn a little wider than its band; wrap the text where
     // the band ends so that no word is cut off.
@@ -39,8 +42,6 @@ LinkLabel *makeBanner(QWidget *frame, QRect geometry)
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setLabelColours(label, LinkPink);
-    label->setAccessibleName(QStringLiteral("Discussion board: opens it in your web browser"));
-    label->setAccessibleDescription(label->text());
     QObject::connect(label, &LinkLabel::clicked, &modHelp::OpenHomePage);
     return label;
 }
@@ -48,12 +49,15 @@ LinkLabel *makeBanner(QWidget *frame, QRect geometry)
 PromotionLabels makePromotions(QWidget *frame, QRect cobrand, QRect fullBrand,
                                Qt::Alignment alignment, bool cobrandInFront)
 {
-    PromotionLabels labels{makePromotion(frame, "lblCobrand", promotions::CoBrandCaption,
-                                         HandCursor::Mono, cobrand, alignment,
-                                         "Co-brand offer: opens its page in your web browser"),
-                           makePromotion(frame, "lblFullBrand", promotions::FullBrandCaption,
-                                         HandCursor::SixteenColour, fullBrand, alignment,
-                                         "Full-brand offer: opens its page in your web browser")};
+    PromotionLabels labels{
+        makePromotion(frame, "lblCobrand", promotions::CoBrandCaption,
+                      QCoreApplication::translate(
+                          "forms::Branding", "Opens the co-branding offer in your web browser"),
+                      HandCursor::Mono, cobrand, alignment),
+        makePromotion(frame, "lblFullBrand", promotions::FullBrandCaption,
+                      QCoreApplication::translate(
+                          "forms::Branding", "Opens the full-branding offer in your web browser"),
+                      HandCursor::SixteenColour, fullBrand, alignment)};
     QObject::connect(labels.lblCobrand, &LinkLabel::clicked, &modHelp::OpenCoBrandPage);
     QObject::connect(labels.lblFullBrand, &LinkLabel::clicked, &modHelp::OpenFullBrandPage);
     if (cobrandInFront)

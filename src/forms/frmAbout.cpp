@@ -27,12 +27,10 @@ void paragraph(QWidget *parent, const char *name, const QString &text, QRect geo
 
 // A link that sizes itself to its text; screen readers hear what it opens.
 LinkLabel *link(QWidget *parent, const char *name, const QString &text, QRect geometry,
-                const char *accessibleName)
+                const QString &description)
 {
-    auto *result = new LinkLabel(text, HandCursor::SixteenColour, parent);
+    auto *result = new LinkLabel(text, description, HandCursor::SixteenColour, parent);
     result->setObjectName(QLatin1String(name));
-    result->setAccessibleName(QLatin1String(accessibleName));
-    result->setAccessibleDescription(text);
     result->setGeometry(geometry);
     result->setFont(linkFont());
     setLabelColours(result, LinkPink);
@@ -61,7 +59,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(twRect(150, 150, 510, 510));
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picIcon->setPixmap(programIconPixmap());
+    picIcon->setPixmap(programIconPixmap(picIcon->devicePixelRatioF()));
 
     QLabel *Label2 = makeLabel(this, "Label2", QString::fromLatin1(ProductCaption),
                                twRect(780, 240, 3180, 240), verdana(9.75, true));
@@ -77,7 +75,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 
     lblHomePage =
         link(this, "lblHomePage", QStringLiteral("Click here to visit ") + modHelp::SiteHostName(),
-             twRect(1320, 2040, 4650, 195), "Home page: opens it in your web browser");
+             twRect(1320, 2040, 4650, 195), tr("Opens the home page in your web browser"));
     connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
 
     paragraph(this, "Label3",
@@ -86,9 +84,9 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
               twRect(240, 2520, 5565, 675), verdana(8.25, true));
 
     // Despite its name it opens the full-brand page: it sits under that offer.
-    lblCobrand =
-        link(this, "lblCobrand", QStringLiteral("Click here for more details"),
-             twRect(3360, 3240, 2610, 195), "Full-brand offer: opens its page in your web browser");
+    lblCobrand = link(this, "lblCobrand", QStringLiteral("Click here for more details"),
+                      twRect(3360, 3240, 2610, 195),
+                      tr("Opens the full-branding offer in your web browser"));
     connect(lblCobrand, &LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
 
     // The rule runs from the left edge to past the right one, one pixel thick.

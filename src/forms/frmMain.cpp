@@ -64,10 +64,10 @@ void frmMain::buildControls(QWidget *client)
                          "results!"),
           twRect(240, 240, 6015, 375), verdana(8.25, true), TextPink);
 
-    picCoffeePot = new PictureButton(coffeePotPicture(), Frame1);
+    picCoffeePot = new PictureButton(&coffeePotPicture, Frame1);
     picCoffeePot->setObjectName(QStringLiteral("picCoffeePot"));
     picCoffeePot->setGeometry(twRect(2243, 840, 2085, 1515));
-    picCoffeePot->setCursor(linkCursor16());
+    picCoffeePot->setCursor(linkCursor16(picCoffeePot->devicePixelRatioF()));
     picCoffeePot->setAccessibleName(QStringLiteral("Coffee pot"));
     picCoffeePot->setAccessibleDescription(
         QStringLiteral("Press for your coffee cup reading of the day"));

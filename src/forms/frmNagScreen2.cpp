@@ -102,7 +102,11 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent)
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(twRect(30, 2040, 7185, 555));
     Check1->setFont(verdana(14.25));
-    Check1->setCursor(linkCursor16());
+    Check1->setCursor(linkCursor16(Check1->devicePixelRatioF()));
+    // A link dressed as a check box: its name is the text it shows, and the
+    // description says what ticking it does.
+    Check1->setAccessibleDescription(
+        tr("Opens the home page in your web browser; the box does not stay ticked"));
     QPalette checkPalette = Check1->palette();
     checkPalette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
     checkPalette.setColor(QPalette::WindowText, vbColor(Blue));
@@ -174,6 +178,7 @@ void frmNagScreen2::buildSoftwareFrame()
     setLabelColours(Label3, vbColor(White));
 
     lblGoToHome = new LinkLabel(QStringLiteral("Click Here To Visit Quillory Softwares"),
+                                tr("Opens the Quillory Softwares page in your web browser"),
                                 HandCursor::SixteenColour, Frame6);
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
     lblGoToHome->setGeometry(twRect(75, 4250, 3585, 210));
@@ -182,9 +187,6 @@ void frmNagScreen2::buildSoftwareFrame()
     const bool verdanaInstalled = QFontInfo(verdana(9)).family() == QLatin1String("Verdana");
     lblGoToHome->setFont(verdana(verdanaInstalled ? 9 : 8.25, true, true));
     setLabelColours(lblGoToHome, vbColor(Yellow));
-    lblGoToHome->setAccessibleName(
-        QStringLiteral("Quillory Softwares: opens it in your web browser"));
-    lblGoToHome->setAccessibleDescription(lblGoToHome->text());
     sizeToText(lblGoToHome, false);
     connect(lblGoToHome, &LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
 }
@@ -196,7 +198,7 @@ void frmNagScreen2::Form_Load()
     lblNagScreen2Caption->setText(caption);
     sizeToText(lblNagScreen2Caption, false);
     setWindowIcon(programIcon());
-    picNagscreen2Icon->setPixmap(programIconPixmap());
+    picNagscreen2Icon->setPixmap(programIconPixmap(picNagscreen2Icon->devicePixelRatioF()));
     platform::Randomize();
     Label2->setText(SupportText(SupportTextNumber(platform::Rnd())));
     // Above every other window from now on, shown or hidden; the window is

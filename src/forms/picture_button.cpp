@@ -6,17 +6,26 @@
 
 namespace forms {
 
-PictureButton::PictureButton(const QPixmap &picture, QWidget *parent)
-    : QAbstractButton(parent), m_picture(picture)
+PictureButton::PictureButton(Picture picture, QWidget *parent)
+    : QAbstractButton(parent), m_source(std::move(picture)), m_ratio(devicePixelRatioF())
 {
+    m_picture = m_source(m_ratio);
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QSize PictureButton::sizeHint() const { return m_picture.size() + QSize(2, 2); }
+QSize PictureButton::sizeHint() const
+{
+    return m_picture.deviceIndependentSize().toSize() + QSize(2, 2);
+}
 
 void PictureButton::paintEvent(QPaintEvent *)
 {
+    // The window may have moved to a screen of another scale.
+    if (!qFuzzyCompare(devicePixelRatioF(), m_ratio)) {
+        m_ratio = devicePixelRatioF();
+        m_picture = m_source(m_ratio);
+    }
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     painter.drawPixmap(1, 1, m_picture);

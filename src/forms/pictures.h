@@ -1,5 +1,8 @@
 #pragma once
-// The program's own pictures, built into the program as resources.
+// The program's own pictures, built into the program as resources. Each is
+// drawn for screens at 100 % and has a twin of twice the pixels for screens
+// scaled above that; ratio is the device pixel ratio of the screen the
+// picture shows on. At 100 % the pictures are the drawn pixels, unchanged.
 
 #include <QCursor>
 #include <QIcon>
@@ -7,10 +10,10 @@
 
 namespace forms {
 
-QIcon programIcon();
-QPixmap programIconPixmap(); // the 32 x 32 image
-QPixmap coffeePotPicture();  // 137 x 99
-QCursor linkCursorMono();    // the two-colour pointing hand
-QCursor linkCursor16();      // the sixteen-colour pointing hand
+QIcon programIcon();                    // both sizes, for window icons
+QPixmap programIconPixmap(qreal ratio); // 32 x 32
+QPixmap coffeePotPicture(qreal ratio);  // 137 x 99
+QCursor linkCursorMono(qreal ratio);    // the two-colour pointing hand
+QCursor linkCursor16(qreal ratio);      // the sixteen-colour pointing hand
 
 } // namespace forms

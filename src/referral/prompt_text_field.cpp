@@ -89,8 +89,22 @@ bool PromptTextField::KeyPress(const QString &typed)
 
 bool PromptTextField::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_box && event->type() == QEvent::KeyPress)
+    if (watched != m_box)
+        return false;
+    if (event->type() == QEvent::KeyPress)
         return KeyPress(static_cast<QKeyEvent *>(event)->text());
+    if (event->type() == QEvent::FocusIn && m_line) {
+        // A line edit reached by Tab, Shift+Tab or an access key selects all
+        // of its text, and the next key would replace the user's entry. It
+        // gets a plain focus change instead: nothing selected, caret in place.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+            reason == Qt::ShortcutFocusReason) {
+            QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(m_line, &plain);
+            return true;
+        }
+    }
     return false;
 }
 

@@ -3,7 +3,8 @@
 // focus while it shows the prompt empties it, losing the focus while blank
 // brings the prompt back, and an e-mail box refuses the space key with a
 // message. There is no "showing the prompt" flag: a box shows its prompt
-// whenever its trimmed text equals it, whoever typed it.
+// whenever its trimmed text equals it, whoever typed it. Reaching a box with
+// the keyboard selects nothing and leaves the caret where it was.
 //
 // Attach one to each box; it lives as long as the box.
 

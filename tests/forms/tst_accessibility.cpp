@@ -1,12 +1,42 @@
+#include "forms/frmAbout.h"
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
+#include "forms/frmNagScreen2.h"
 #include "forms/picture_button.h"
 #include "support/seams.h"
+#include "support/site.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
+
+namespace {
+
+std::unique_ptr<QWidget> makeWindow(const QString &which)
+{
+    if (which == QLatin1String("main"))
+        return std::make_unique<forms::frmMain>();
+    if (which == QLatin1String("display"))
+        return std::make_unique<forms::frmDisplay>();
+    if (which == QLatin1String("about"))
+        return std::make_unique<forms::frmAbout>();
+    return std::make_unique<forms::frmNagScreen2>();
+}
+
+// The words a control shows on screen, as a sighted user would read them out.
+QString shownText(QWidget *widget)
+{
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        return QString(button->text()).remove(QLatin1Char('&'));
+    return QString();
+}
+
+} // namespace
 
 // What a screen reader and a keyboard user get: names, descriptions, roles,
 // and the coffee pot pressed without a mouse.
@@ -17,6 +47,8 @@ private slots:
     void cleanup();
     void namesAndDescriptions_data();
     void namesAndDescriptions();
+    void linksArePressedLikeClicks_data();
+    void linksArePressedLikeClicks();
     void potIsAButton();
     void onePressOneClick_data();
     void onePressOneClick();
@@ -29,29 +61,91 @@ void tst_Accessibility::namesAndDescriptions_data()
 {
     QTest::addColumn<QString>("which");
     QTest::addColumn<QString>("control");
-    for (const char *control :
-         {"picCoffeePot", "picMessage", "Label61", "lblCobrand", "lblFullBrand"})
-        QTest::addRow("main %s", control) << "main" << control;
-    for (const char *control : {"Label61", "lblCobrand", "lblFullBrand"})
-        QTest::addRow("reading %s", control) << "display" << control;
+    QTest::addColumn<int>("role"); // -1: whatever the toolkit gives
+    const int link = QAccessible::Link;
+    for (const char *control : {"Label61", "lblCobrand", "lblFullBrand"}) {
+        QTest::addRow("main %s", control) << "main" << control << link;
+        QTest::addRow("reading %s", control) << "display" << control << link;
+    }
+    QTest::newRow("main picMessage") << "main"
+                                     << "picMessage" << -1;
+    QTest::newRow("about lblHomePage") << "about"
+                                       << "lblHomePage" << link;
+    QTest::newRow("about lblCobrand") << "about"
+                                      << "lblCobrand" << link;
+    QTest::newRow("exit lblGoToHome") << "exit"
+                                      << "lblGoToHome" << link;
+    QTest::newRow("exit Check1") << "exit"
+                                 << "Check1" << int(QAccessible::CheckBox);
 }
 
 void tst_Accessibility::namesAndDescriptions()
 {
     QFETCH(QString, which);
     QFETCH(QString, control);
-    std::unique_ptr<QWidget> window;
-    if (which == QLatin1String("main"))
-        window = std::make_unique<forms::frmMain>();
-    else
-        window = std::make_unique<forms::frmDisplay>();
+    const std::unique_ptr<QWidget> window = makeWindow(which);
     QWidget *widget = window->findChild<QWidget *>(control);
     QVERIFY(widget);
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(face);
-    QVERIFY(!face->text(QAccessible::Name).isEmpty());
-    QVERIFY(!face->text(QAccessible::Description).isEmpty());
-    QVERIFY(face->text(QAccessible::Name) != face->text(QAccessible::Description));
+    QFETCH(int, role);
+    if (role >= 0)
+        QCOMPARE(int(face->role()), role);
+    // A user who says what he sees must find the control by its name.
+    const QString name = face->text(QAccessible::Name);
+    const QString shown = widget->objectName() == QLatin1String("picMessage")
+                              ? QStringLiteral("Please Wait") // the words of the label inside it
+                              : shownText(widget);
+    QVERIFY(!shown.isEmpty());
+    QVERIFY2(name.startsWith(shown), qPrintable(name));
+    // The hint comes after the name, and does not say it twice.
+    const QString description = face->text(QAccessible::Description);
+    QVERIFY(!description.isEmpty());
+    QVERIFY2(!description.contains(shown) && !name.contains(description), qPrintable(description));
+}
+
+void tst_Accessibility::linksArePressedLikeClicks_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("pageKey");
+    for (const char *which : {"main", "display"}) {
+        QTest::addRow("%s banner", which) << which << "Label61"
+                                          << "home-page";
+        QTest::addRow("%s co-brand", which) << which << "lblCobrand"
+                                            << "co-brand";
+        QTest::addRow("%s full brand", which) << which << "lblFullBrand"
+                                              << "fully-branded";
+    }
+    QTest::newRow("about home page") << "about"
+                                     << "lblHomePage"
+                                     << "home-page";
+    QTest::newRow("about details") << "about"
+                                   << "lblCobrand"
+                                   << "fully-branded";
+    QTest::newRow("exit software line") << "exit"
+                                        << "lblGoToHome"
+                                        << "quillorysoftwares";
+}
+
+void tst_Accessibility::linksArePressedLikeClicks()
+{
+    QFETCH(QString, which);
+    QFETCH(QString, control);
+    QFETCH(QString, pageKey);
+    Seams seams;
+    const std::unique_ptr<QWidget> window = makeWindow(which);
+    QAccessibleInterface *face =
+        QAccessible::queryAccessibleInterface(window->findChild<QWidget *>(control));
+    QVERIFY(face && face->actionInterface());
+    const QStringList actions = face->actionInterface()->actionNames();
+    QVERIFY(actions.contains(QAccessibleActionInterface::pressAction()));
+
+    face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(seams.launches, QStringList{sitePage(qPrintable(pageKey))});
+    // An action the link does not have does nothing.
+    face->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QCOMPARE(seams.launches.size(), 1);
 }
 
 void tst_Accessibility::potIsAButton()
@@ -84,7 +178,7 @@ void tst_Accessibility::onePressOneClick()
     QFETCH(QString, how);
     QFETCH(int, clicks);
     QWidget window;
-    auto *pot = new forms::PictureButton(QPixmap(137, 99), &window);
+    auto *pot = new forms::PictureButton([](qreal) { return QPixmap(137, 99); }, &window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     pot->setFocus(Qt::TabFocusReason);

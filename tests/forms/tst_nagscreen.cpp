@@ -45,6 +45,7 @@ private slots:
     void softwareLineText();
     void everyTextShowsWhole();
     void tabOrder();
+    void tabbingBackKeepsTheEntry();
     void linksKeepTheWindowOpen();
     void fieldsCarryTheirPrompts_data();
     void fieldsCarryTheirPrompts();
@@ -165,6 +166,29 @@ void tst_NagScreen::tabOrder()
     QCOMPARE(visited,
              (QStringList{"cmdClose", "Check1", "picNagscreen2Icon", "txtName", "cmdSubmit",
                           "txtEmail", "txtFriendEmail", "txtFriendName", "cmdClose"}));
+}
+
+void tst_NagScreen::tabbingBackKeepsTheEntry()
+{
+    Seams seams;
+    FormsRegistry forms;
+    forms::frmNagScreen2 *nag = showExitWindow(forms);
+    QVERIFY(nag);
+    auto *name = control<QLineEdit>(nag, "txtName");
+    for (int i = 0; i < 3; ++i) // from Exit through the check box and the icon
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), name);
+    QCOMPARE(name->text(), QString()); // the prompt made room
+    QTest::keyClicks(name, QStringLiteral("Ann"));
+    QTest::keyClick(name, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdSubmit"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), name);
+    QCOMPARE(name->selectedText(), QString());
+    QCOMPARE(name->cursorPosition(), 3);
+    QTest::keyClick(name, Qt::Key_E);
+    QCOMPARE(name->text(), QStringLiteral("Anne"));
+    nag->hide();
 }
 
 void tst_NagScreen::linksKeepTheWindowOpen()

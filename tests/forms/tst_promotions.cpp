@@ -118,9 +118,11 @@ void tst_Promotions::labels()
     QVERIFY(promotion->autoFillBackground());
     QCOMPARE(promotion->palette().color(QPalette::Window), QColor(64, 64, 64));
 
+    const qreal ratio = promotion->devicePixelRatioF();
     const QImage expected =
-        cursorImage(monoCursor ? forms::linkCursorMono() : forms::linkCursor16());
-    const QImage other = cursorImage(monoCursor ? forms::linkCursor16() : forms::linkCursorMono());
+        cursorImage(monoCursor ? forms::linkCursorMono(ratio) : forms::linkCursor16(ratio));
+    const QImage other =
+        cursorImage(monoCursor ? forms::linkCursor16(ratio) : forms::linkCursorMono(ratio));
     QCOMPARE(cursorImage(promotion->cursor()).size(), QSize(32, 32));
     QCOMPARE(cursorImage(promotion->cursor()), expected);
     QVERIFY(cursorImage(promotion->cursor()) != other);

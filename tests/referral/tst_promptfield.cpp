@@ -1,6 +1,7 @@
 #include "referral/prompt_text_field.h"
 #include "support/seams.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -31,6 +32,8 @@ private slots:
     void cleanup() { QVERIFY(visibleWindows().isEmpty()); }
     void focusInAndOut_data();
     void focusInAndOut();
+    void keyboardFocusKeepsEntryAndCaret_data();
+    void keyboardFocusKeepsEntryAndCaret();
     void messageFieldKeepsItsLineBreakUntilEmptied();
     void spaceRefusedInEmailField();
     void focusMovedWhileWindowInactive();
@@ -90,6 +93,52 @@ void tst_PromptField::focusInAndOut()
     QTEST(field->text(), "onNextFocus");
     QCOMPARE(host.line->accessibleName(), QStringLiteral("Friend's Name"));
     QVERIFY(seams.messages.isEmpty());
+}
+
+void tst_PromptField::keyboardFocusKeepsEntryAndCaret_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("home"); // the caret moved to the start before leaving
+    QTest::addColumn<int>("away");  // the key that leaves the box
+    QTest::addColumn<int>("back");  // the key that comes back
+    QTest::addColumn<QString>("result");
+    const int tab = Qt::Key_Tab;
+    const int backtab = Qt::Key_Backtab;
+    QTest::newRow("tab away, shift+tab back") << "Ann" << false << tab << backtab << "Anne";
+    QTest::newRow("shift+tab away, tab back") << "Ann" << false << backtab << tab << "Anne";
+    QTest::newRow("caret at the start stays there") << "Ann" << true << tab << backtab << "eAnn";
+    QTest::newRow("blanks around the entry kept") << " Ann " << false << tab << backtab << " Ann e";
+    QTest::newRow("prompt typed back still vanishes")
+        << "Your Name" << false << tab << backtab << "e";
+}
+
+void tst_PromptField::keyboardFocusKeepsEntryAndCaret()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, home);
+    QFETCH(int, away);
+    QFETCH(int, back);
+    Seams seams;
+    Host host;
+    host.multi->setFocusPolicy(Qt::NoFocus); // the tab chain: neighbour, line
+    auto *field = new PromptTextField(host.line, QStringLiteral("Your Name"),
+                                      PromptTextField::Spaces::Allowed);
+    field->setText(QStringLiteral("Your Name"));
+    QVERIFY(QTest::qWaitForWindowActive(&host.window));
+
+    host.line->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(host.line, typed);
+    if (home)
+        QTest::keyClick(host.line, Qt::Key_Home);
+    QTest::keyClick(host.line, Qt::Key(away),
+                    away == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(QApplication::focusWidget(), host.neighbour);
+    QTest::keyClick(host.neighbour, Qt::Key(back),
+                    back == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(QApplication::focusWidget(), host.line);
+    QVERIFY(!host.line->hasSelectedText());
+    QTest::keyClick(host.line, Qt::Key_E);
+    QTEST(host.line->text(), "result");
 }
 
 void tst_PromptField::messageFieldKeepsItsLineBreakUntilEmptied()
