@@ -27,6 +27,18 @@ bool lockedByAnother(const QString &path)
     return held;
 }
 
+// A start that finds no running copy: no message, no end, the main window.
+void startsAlone()
+{
+    Seams seams;
+    FormsRegistry forms;
+    StartUp(forms);
+    QVERIFY(seams.messages.isEmpty());
+    QVERIFY(seams.endStatuses.isEmpty());
+    QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmMain")});
+    QCOMPARE(forms.Main()->windowTitle(), QStringLiteral("Brewlore v1.15"));
+}
+
 } // namespace
 
 // Starts beside a running copy that shares this process's settings folder but
@@ -68,12 +80,7 @@ void tst_StartUp::unguardedWhenNoLockCanBeMade()
     // Below a regular file no folder can be made, whoever runs the test.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QStringLiteral("/dev/null/brewlore"));
-    Seams seams;
-    FormsRegistry forms;
-    StartUp(forms);
-    QVERIFY(seams.messages.isEmpty());
-    QVERIFY(seams.endStatuses.isEmpty());
-    QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmMain")});
+    startsAlone();
 }
 
 void tst_StartUp::secondCopyOnlySaysSo()
@@ -103,13 +110,7 @@ void tst_StartUp::killedCopyDoesNotLockOut()
     QVERIFY(m_first.waitForFinished());
     QVERIFY(QFile::exists(platform::InstanceLockPath()));
 
-    Seams seams;
-    FormsRegistry forms;
-    StartUp(forms);
-    QVERIFY(seams.messages.isEmpty());
-    QVERIFY(seams.endStatuses.isEmpty());
-    QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmMain")});
-    QCOMPARE(forms.Main()->windowTitle(), QStringLiteral("Brewlore v1.15"));
+    startsAlone();
 }
 
 void tst_StartUp::programLocksBesideItsSettings()
