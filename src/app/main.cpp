@@ -1,11 +1,13 @@
 #include "forms_registry.h"
 #include "startup.h"
+#include "translations.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    InstallTranslations();
     QGuiApplication::setDesktopFileName(QStringLiteral("io.example.quillory.Brewlore"));
     // Closing a window never ends the program; only the exit window does.
     QApplication::setQuitOnLastWindowClosed(false);

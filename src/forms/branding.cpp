@@ -4,6 +4,7 @@
 #include "web/modHelp.h"
 #include "web/promotions.h"
 
+#include <QCoreApplication>
 #include <QMenuBar>
 
 namespace forms {
@@ -12,7 +13,7 @@ namespace {
 
 LinkLabel *makePromotion(QWidget *frame, const char *name, const QString &caption,
                          HandCursor cursor, QRect geometry, Qt::Alignment alignment,
-                         const char *accessibleName)
+                         const QString &accessibleName)
 {
     auto *label = new LinkLabel(labelText(caption), cursor, frame);
     label->setObjectName(QLatin1String(name));
@@ -21,7 +22,7 @@ LinkLabel *makePromotion(QWidget *frame, const char *name, const QString &captio
     label->setWordWrap(true);
     label->setAlignment(alignment | Qt::AlignTop);
     setLabelColours(label, LinkPink, BandGrey);
-    label->setAccessibleName(QLatin1String(accessibleName));
+    label->setAccessibleName(accessibleName);
     label->setAccessibleDescription(label->text());
     return label;
 }
@@ -39,7 +40,8 @@ LinkLabel *makeBanner(QWidget *frame, QRect geometry)
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setLabelColours(label, LinkPink);
-    label->setAccessibleName(QStringLiteral("Discussion board: opens it in your web browser"));
+    label->setAccessibleName(
+        QCoreApplication::translate("forms", "Discussion board: opens it in your web browser"));
     label->setAccessibleDescription(label->text());
     QObject::connect(label, &LinkLabel::clicked, &modHelp::OpenHomePage);
     return label;
@@ -48,12 +50,15 @@ LinkLabel *makeBanner(QWidget *frame, QRect geometry)
 PromotionLabels makePromotions(QWidget *frame, QRect cobrand, QRect fullBrand,
                                Qt::Alignment alignment, bool cobrandInFront)
 {
-    PromotionLabels labels{makePromotion(frame, "lblCobrand", promotions::CoBrandCaption,
-                                         HandCursor::Mono, cobrand, alignment,
-                                         "Co-brand offer: opens its page in your web browser"),
-                           makePromotion(frame, "lblFullBrand", promotions::FullBrandCaption,
-                                         HandCursor::SixteenColour, fullBrand, alignment,
-                                         "Full-brand offer: opens its page in your web browser")};
+    PromotionLabels labels{
+        makePromotion(frame, "lblCobrand", promotions::CoBrandCaption(), HandCursor::Mono, cobrand,
+                      alignment,
+                      QCoreApplication::translate(
+                          "forms", "Co-brand offer: opens its page in your web browser")),
+        makePromotion(frame, "lblFullBrand", promotions::FullBrandCaption(),
+                      HandCursor::SixteenColour, fullBrand, alignment,
+                      QCoreApplication::translate(
+                          "forms", "Full-brand offer: opens its page in your web browser"))};
     QObject::connect(labels.lblCobrand, &LinkLabel::clicked, &modHelp::OpenCoBrandPage);
     QObject::connect(labels.lblFullBrand, &LinkLabel::clicked, &modHelp::OpenFullBrandPage);
     if (cobrandInFront)
@@ -66,24 +71,27 @@ PromotionLabels makePromotions(QWidget *frame, QRect cobrand, QRect fullBrand,
 void addSiteMenus(QMenuBar *bar, const QString &updateCaption, QObject *context,
                   const std::function<void()> &aboutSoftware)
 {
-    QMenu *mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    QMenu *mnuHelp = bar->addMenu(QCoreApplication::translate("forms", "&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelp->addAction(QStringLiteral("&Online Help"), &modHelp::OpenHelpPage)
+    mnuHelp->addAction(QCoreApplication::translate("forms", "&Online Help"), &modHelp::OpenHelpPage)
         ->setObjectName(QStringLiteral("mnuOnline"));
-    mnuHelp->addAction(QStringLiteral("&Visit Us Online"), &modHelp::OpenHomePage)
+    mnuHelp
+        ->addAction(QCoreApplication::translate("forms", "&Visit Us Online"),
+                    &modHelp::OpenHomePage)
         ->setObjectName(QStringLiteral("mnuVisit"));
     mnuHelp->addSeparator();
     mnuHelp->addAction(updateCaption, &modHelp::OpenDownloadPage)
         ->setObjectName(QStringLiteral("mnuUpdate"));
     mnuHelp->addSeparator();
-    mnuHelp->addAction(QStringLiteral("&About Software"), context, aboutSoftware)
+    mnuHelp
+        ->addAction(QCoreApplication::translate("forms", "&About Software"), context, aboutSoftware)
         ->setObjectName(QStringLiteral("mnuAbout"));
 
-    bar->addAction(QStringLiteral("&Donate"), &modHelp::OpenDonatePage)
+    bar->addAction(QCoreApplication::translate("forms", "&Donate"), &modHelp::OpenDonatePage)
         ->setObjectName(QStringLiteral("mnuDonate"));
     // Switched off: the offer is reached through the promotion band instead.
-    QAction *mkmoney =
-        bar->addAction(QStringLiteral("Make Money &Online"), &modHelp::OpenFullBrandPage);
+    QAction *mkmoney = bar->addAction(QCoreApplication::translate("forms", "Make Money &Online"),
+                                      &modHelp::OpenFullBrandPage);
     mkmoney->setObjectName(QStringLiteral("mkmoney"));
     mkmoney->setEnabled(false);
 }

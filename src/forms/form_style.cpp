@@ -1,5 +1,6 @@
 #include "form_style.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -10,7 +11,7 @@
 
 namespace forms {
 
-const char *const ProductCaption = "Brewlore v1.15";
+const char *const ProductCaption = QT_TRANSLATE_NOOP("forms", "Brewlore v1.15");
 
 namespace {
 
@@ -33,6 +34,8 @@ void installFallbacks()
 
 } // namespace
 
+QString productCaption() { return QCoreApplication::translate("forms", ProductCaption); }
+
 QFont verdana(double pointSize, bool bold, bool underline)
 {
     installFallbacks();
@@ -47,7 +50,7 @@ QFont linkFont() { return verdana(8.25, true, true); }
 
 void makeFixedWindow(QWidget *window, QSize clientSize)
 {
-    window->setWindowTitle(QString::fromLatin1(ProductCaption));
+    window->setWindowTitle(productCaption());
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint);

@@ -16,6 +16,7 @@ class QWidget;
 namespace forms {
 
 extern const char *const ProductCaption; // "Brewlore v1.15"
+QString productCaption();                // the caption in the reader's language
 
 // The colours the windows share.
 inline const QColor BandGrey{64, 64, 64};    // the banner and the promotion band
