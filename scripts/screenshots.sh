@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and renders a PNG of every window into docs/.
+# Installs what is missing, builds and renders a PNG of every window into
+# docs/, once for each language named (default: en tr el; English pictures
+# have no language in their names).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
 build_dir=${BREWLORE_BUILD_DIR:-build}
 cmake --build "$build_dir" --target brewlore_screenshots
-QT_QPA_PLATFORM=offscreen "$build_dir/tools/brewlore_screenshots" docs
+languages=("$@")
+((${#languages[@]})) || languages=(en tr el)
+for language in "${languages[@]}"; do
+    QT_QPA_PLATFORM=offscreen "$build_dir/tools/brewlore_screenshots" docs "$language"
+done

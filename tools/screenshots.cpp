@@ -1,8 +1,10 @@
 // Renders a PNG of every window into the folder given on the command line,
-// for the README. Runs the real windows through the real road, with the
-// browser and the settings store kept out of the way.
+// for the README, in English or in the language given after it ("tr", "el"),
+// whose code then ends each file name. Runs the real windows through the real
+// road, with the browser and the settings store kept out of the way.
 
 #include "app/forms_registry.h"
+#include "app/translations.h"
 #include "platform/browser.h"
 #include "platform/clock.h"
 #include "platform/process_end.h"
@@ -21,11 +23,12 @@
 namespace {
 
 QDir target;
+QString suffix; // "-tr" for Turkish, empty for English
 int failures = 0;
 
 void save(QWidget *window, const char *name)
 {
-    const QString path = target.filePath(QLatin1String(name) + QStringLiteral(".png"));
+    const QString path = target.filePath(QLatin1String(name) + suffix + QStringLiteral(".png"));
     if (!window || !window->grab().save(path)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
         ++failures;
@@ -44,6 +47,16 @@ int main(int argc, char *argv[])
     if (!target.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "cannot make %s\n", qPrintable(target.path()));
         return 1;
+    }
+    if (argc > 2) {
+        const QString language = QString::fromLocal8Bit(argv[2]);
+        if (language != QLatin1String("en")) {
+            if (InstallTranslations({language}) != language) {
+                std::fprintf(stderr, "no translation for %s\n", argv[2]);
+                return 1;
+            }
+            suffix = QLatin1Char('-') + language;
+        }
     }
     // The user's own reminder date stays untouched.
     QTemporaryDir store;
