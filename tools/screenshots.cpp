@@ -1,10 +1,12 @@
 // Renders a PNG of every window into the folder given on the command line,
-// for the README, or only the pictures named after the folder. Runs the real
-// windows through the real road, with the browser and the settings store kept
-// out of the way. On a scaled screen (QT_SCALE_FACTOR=2) the file names say
-// so: main-window-2x.png.
+// for the README, in English or in the language given after it ("tr", "el"),
+// whose code then ends each file name, or only the pictures named after the
+// language. Runs the real windows through the real road, with the browser
+// and the settings store kept out of the way. On a scaled screen
+// (QT_SCALE_FACTOR=2) the file names say so: main-window-2x.png.
 
 #include "app/forms_registry.h"
+#include "app/translations.h"
 #include "platform/browser.h"
 #include "platform/clock.h"
 #include "platform/process_end.h"
@@ -23,6 +25,7 @@
 namespace {
 
 QDir target;
+QString suffix;     // "-tr" for Turkish, empty for English
 QStringList wanted; // empty: every picture
 int failures = 0;
 
@@ -32,7 +35,8 @@ void save(QWidget *window, const char *name)
         return;
     const qreal ratio = qApp->devicePixelRatio();
     const QString scale = ratio == 1 ? QString() : QStringLiteral("-%1x").arg(ratio);
-    const QString path = target.filePath(QLatin1String(name) + scale + QStringLiteral(".png"));
+    const QString path =
+        target.filePath(QLatin1String(name) + scale + suffix + QStringLiteral(".png"));
     if (!window || !window->grab().save(path)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
         ++failures;
@@ -48,11 +52,21 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     target = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
-    for (int i = 2; i < argc; ++i)
-        wanted.append(QString::fromLocal8Bit(argv[i]));
     if (!target.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "cannot make %s\n", qPrintable(target.path()));
         return 1;
+    }
+    for (int i = 3; i < argc; ++i)
+        wanted.append(QString::fromLocal8Bit(argv[i]));
+    if (argc > 2) {
+        const QString language = QString::fromLocal8Bit(argv[2]);
+        if (language != QLatin1String("en")) {
+            if (InstallTranslations({language}) != language) {
+                std::fprintf(stderr, "no translation for %s\n", argv[2]);
+                return 1;
+            }
+            suffix = QLatin1Char('-') + language;
+        }
     }
     // The user's own reminder date stays untouched.
     QTemporaryDir store;

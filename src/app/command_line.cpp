@@ -3,6 +3,7 @@
 #include "brewlore_version.h"
 #include "platform/random.h"
 #include "reading/modSymbols.h"
+#include "translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -60,7 +61,7 @@ int CommandLine::PrintReading()
     modSymbols::LoadSymbols();
     const int slot = modSymbols::CurrentSymbol;
     QTextStream out(stdout);
-    out << modSymbols::SymbolNames[slot] << '\n' << modSymbols::SymbolMeanings[slot] << '\n';
+    out << modSymbols::ShownName(slot) << '\n' << modSymbols::ShownMeaning(slot) << '\n';
     out.flush();
     if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0) {
         QTextStream(stderr) << tr("%1: cannot write the reading to standard output")
@@ -124,5 +125,6 @@ std::optional<int> RunCommandLine(int argc, char *argv[])
         return std::nullopt;
     // A core application only: no display is needed to answer these.
     QCoreApplication app(argc, argv);
+    InstallTranslations();
     return CommandLine::Run();
 }

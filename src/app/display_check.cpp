@@ -1,5 +1,6 @@
 #include "display_check.h"
 
+#include "translations.h"
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -118,7 +119,10 @@ bool DisplayAvailable(int argc, char *argv[])
     const QString reason = DisplayCheck::MissingDisplay(argc, argv);
     if (reason.isEmpty())
         return true;
-    DisplayCheck::Report(argc > 0 ? argv[0] : "brewlore", reason);
+    // In the reader's language: a core application is enough to read it.
+    QCoreApplication app(argc, argv);
+    InstallTranslations();
+    DisplayCheck::Report(argc > 0 ? argv[0] : "brewlore", DisplayCheck::MissingDisplay(argc, argv));
     return false;
 }
 

@@ -2,6 +2,7 @@
 #include "display_check.h"
 #include "forms_registry.h"
 #include "startup.h"
+#include "translations.h"
 
 #include <QApplication>
 
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     WatchDisplayOpening(argv[0]);
     QApplication app(argc, argv);
     DisplayOpened();
+    InstallTranslations();
     QGuiApplication::setDesktopFileName(QStringLiteral("io.example.quillory.Brewlore"));
     // Closing a window never ends the program; only the exit window does.
     QApplication::setQuitOnLastWindowClosed(false);

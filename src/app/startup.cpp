@@ -7,11 +7,14 @@
 #include "web/cobrand.h"
 #include "web/modHelp.h"
 
+#include <QCoreApplication>
+
 void StartUp(FormsRegistry &forms)
 {
     if (platform::PrevInstance()) {
         // The running copy is left alone: not activated, not told anything.
-        platform::MsgBox(QStringLiteral("Application is already running"), platform::vbInformation);
+        platform::MsgBox(QCoreApplication::translate("StartUp", "Application is already running"),
+                         platform::vbInformation);
         forms.UnloadAllForms();
         return;
     }

@@ -29,11 +29,10 @@ LinkLabel *makePromotion(QWidget *frame, const char *name, const QString &captio
 
 LinkLabel *makeBanner(QWidget *frame, QRect geometry)
 {
-    auto *label =
-        new LinkLabel(promotions::BannerText(),
-                      QCoreApplication::translate("forms::Branding",
-                                                  "Opens the discussion board in your web browser"),
-                      HandCursor::Mono, frame);
+    auto *label = new LinkLabel(
+        promotions::BannerText(),
+        QCoreApplication::translate("forms", "Opens the discussion board in your web browser"),
+        HandCursor::Mono, frame);
     label->setObjectName(QStringLiteral("Label61"));
     // The banner is drawn a little wider than its band; wrap the text where
     // the band ends so that no word is cut off.
@@ -50,13 +49,13 @@ PromotionLabels makePromotions(QWidget *frame, QRect cobrand, QRect fullBrand,
                                Qt::Alignment alignment, bool cobrandInFront)
 {
     PromotionLabels labels{
-        makePromotion(frame, "lblCobrand", promotions::CoBrandCaption,
+        makePromotion(
+            frame, "lblCobrand", promotions::CoBrandCaption(),
+            QCoreApplication::translate("forms", "Opens the co-branding offer in your web browser"),
+            HandCursor::Mono, cobrand, alignment),
+        makePromotion(frame, "lblFullBrand", promotions::FullBrandCaption(),
                       QCoreApplication::translate(
-                          "forms::Branding", "Opens the co-branding offer in your web browser"),
-                      HandCursor::Mono, cobrand, alignment),
-        makePromotion(frame, "lblFullBrand", promotions::FullBrandCaption,
-                      QCoreApplication::translate(
-                          "forms::Branding", "Opens the full-branding offer in your web browser"),
+                          "forms", "Opens the full-branding offer in your web browser"),
                       HandCursor::SixteenColour, fullBrand, alignment)};
     QObject::connect(labels.lblCobrand, &LinkLabel::clicked, &modHelp::OpenCoBrandPage);
     QObject::connect(labels.lblFullBrand, &LinkLabel::clicked, &modHelp::OpenFullBrandPage);
@@ -70,24 +69,27 @@ PromotionLabels makePromotions(QWidget *frame, QRect cobrand, QRect fullBrand,
 void addSiteMenus(QMenuBar *bar, const QString &updateCaption, QObject *context,
                   const std::function<void()> &aboutSoftware)
 {
-    QMenu *mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    QMenu *mnuHelp = bar->addMenu(QCoreApplication::translate("forms", "&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelp->addAction(QStringLiteral("&Online Help"), &modHelp::OpenHelpPage)
+    mnuHelp->addAction(QCoreApplication::translate("forms", "&Online Help"), &modHelp::OpenHelpPage)
         ->setObjectName(QStringLiteral("mnuOnline"));
-    mnuHelp->addAction(QStringLiteral("&Visit Us Online"), &modHelp::OpenHomePage)
+    mnuHelp
+        ->addAction(QCoreApplication::translate("forms", "&Visit Us Online"),
+                    &modHelp::OpenHomePage)
         ->setObjectName(QStringLiteral("mnuVisit"));
     mnuHelp->addSeparator();
     mnuHelp->addAction(updateCaption, &modHelp::OpenDownloadPage)
         ->setObjectName(QStringLiteral("mnuUpdate"));
     mnuHelp->addSeparator();
-    mnuHelp->addAction(QStringLiteral("&About Software"), context, aboutSoftware)
+    mnuHelp
+        ->addAction(QCoreApplication::translate("forms", "&About Software"), context, aboutSoftware)
         ->setObjectName(QStringLiteral("mnuAbout"));
 
-    bar->addAction(QStringLiteral("&Donate"), &modHelp::OpenDonatePage)
+    bar->addAction(QCoreApplication::translate("forms", "&Donate"), &modHelp::OpenDonatePage)
         ->setObjectName(QStringLiteral("mnuDonate"));
     // Switched off: the offer is reached through the promotion band instead.
-    QAction *mkmoney =
-        bar->addAction(QStringLiteral("Make Money &Online"), &modHelp::OpenFullBrandPage);
+    QAction *mkmoney = bar->addAction(QCoreApplication::translate("forms", "Make Money &Online"),
+                                      &modHelp::OpenFullBrandPage);
     mkmoney->setObjectName(QStringLiteral("mkmoney"));
     mkmoney->setEnabled(false);
 }

@@ -2,6 +2,7 @@
 
 #include "brewlore_version.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -11,8 +12,6 @@
 #include <QWidget>
 
 namespace forms {
-
-const char *const ProductCaption = "Brewlore v" BREWLORE_VERSION;
 
 namespace {
 
@@ -35,6 +34,12 @@ void installFallbacks()
 
 } // namespace
 
+QString productCaption()
+{
+    return QCoreApplication::translate("forms", "Brewlore v%1")
+        .arg(QStringLiteral(BREWLORE_VERSION));
+}
+
 QFont verdana(double pointSize, bool bold, bool underline)
 {
     installFallbacks();
@@ -49,7 +54,7 @@ QFont linkFont() { return verdana(8.25, true, true); }
 
 void makeFixedWindow(QWidget *window, QSize clientSize)
 {
-    window->setWindowTitle(QString::fromLatin1(ProductCaption));
+    window->setWindowTitle(productCaption());
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint);

@@ -17,7 +17,7 @@ class QWidget;
 
 namespace forms {
 
-extern const char *const ProductCaption; // "Brewlore v" and the version
+QString productCaption(); // "Brewlore v" and the version, in the reader's language
 
 // The colours the windows share.
 inline const QColor BandGrey = platform::vbRGB(64, 64, 64);       // the banner and promotion band

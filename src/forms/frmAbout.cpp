@@ -61,32 +61,31 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIcon->setPixmap(programIconPixmap(picIcon->devicePixelRatioF()));
 
-    QLabel *Label2 = makeLabel(this, "Label2", QString::fromLatin1(ProductCaption),
-                               twRect(780, 240, 3180, 240), verdana(9.75, true));
+    QLabel *Label2 = makeLabel(this, "Label2", productCaption(), twRect(780, 240, 3180, 240),
+                               verdana(9.75, true));
     setLabelColours(Label2, LinkPink);
     sizeToText(Label2, false);
 
-    paragraph(
-        this, "Label1",
-        QStringLiteral("Brewlore is an effective tool, which is based on the art of reading the "
-                       "coffee grounds. This involves the art or practice of predicting fortunes "
-                       "and interpreting the near future of people from the coffee patterns."),
-        twRect(240, 840, 5595, 1095), verdana(8.25));
+    paragraph(this, "Label1",
+              tr("Brewlore is an effective tool, which is based on the art of reading the "
+                 "coffee grounds. This involves the art or practice of predicting fortunes "
+                 "and interpreting the near future of people from the coffee patterns."),
+              twRect(240, 840, 5595, 1095), verdana(8.25));
 
     lblHomePage =
-        link(this, "lblHomePage", QStringLiteral("Click here to visit ") + modHelp::SiteHostName(),
+        link(this, "lblHomePage", tr("Click here to visit %1").arg(modHelp::SiteHostName()),
              twRect(1320, 2040, 4650, 195), tr("Opens the home page in your web browser"));
     connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
 
     paragraph(this, "Label3",
-              QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                             "money online. Get this software fully branded for your website."),
+              tr("Home Business Opportunity. Start your own Internet business and make "
+                 "money online. Get this software fully branded for your website."),
               twRect(240, 2520, 5565, 675), verdana(8.25, true));
 
     // Despite its name it opens the full-brand page: it sits under that offer.
-    lblCobrand = link(this, "lblCobrand", QStringLiteral("Click here for more details"),
-                      twRect(3360, 3240, 2610, 195),
-                      tr("Opens the full-branding offer in your web browser"));
+    lblCobrand =
+        link(this, "lblCobrand", tr("Click here for more details"), twRect(3360, 3240, 2610, 195),
+             tr("Opens the full-branding offer in your web browser"));
     connect(lblCobrand, &LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
 
     // The rule runs from the left edge to past the right one, one pixel thick.
@@ -94,7 +93,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     Line2->setObjectName(QStringLiteral("Line2"));
     Line2->setGeometry(platform::tw(0), platform::tw(3480), platform::tw(6150), 1);
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(twRect(4680, 3615, 1260, 345));
     cmdOK->setFont(verdana(8.25, true));

@@ -49,7 +49,7 @@ void frmDisplay::buildControls(QWidget *client)
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twRect(0, 600, 8655, 4095));
 
-    auto *lblCaption = new QLabel(QStringLiteral("Your Coffee Cup Symbol for the Day is:"), Frame1);
+    auto *lblCaption = new QLabel(tr("Your Coffee Cup Symbol for the Day is:"), Frame1);
     lblCaption->setObjectName(QStringLiteral("lblCaption"));
     lblCaption->setGeometry(twRect(1935, 600, 4800, 270));
     lblCaption->setFont(verdana(11.25, true));
@@ -79,8 +79,8 @@ void frmDisplay::buildControls(QWidget *client)
                    /*cobrandInFront=*/false);
 
     // The designer's name for what is the Back button.
-    cmdOK = button(Frame5, "cmdOK", QStringLiteral("&Back"), twRect(6240, 280, 1140, 465));
-    cmdExit = button(Frame5, "cmdExit", QStringLiteral("&Exit"), twRect(7440, 280, 1140, 465));
+    cmdOK = button(Frame5, "cmdOK", tr("&Back"), twRect(6240, 280, 1140, 465));
+    cmdExit = button(Frame5, "cmdExit", tr("&Exit"), twRect(7440, 280, 1140, 465));
     connect(cmdOK, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
     // Exit is the cancel button: Esc chooses it from anywhere in the window.
@@ -90,15 +90,14 @@ void frmDisplay::buildControls(QWidget *client)
 
 void frmDisplay::buildMenus()
 {
-    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFile->addAction(QStringLiteral("&Back"), this, &frmDisplay::cmdOK_Click)
+    mnuFile->addAction(tr("&Back"), this, &frmDisplay::cmdOK_Click)
         ->setObjectName(QStringLiteral("mnuFileBack"));
-    mnuFile->addAction(QStringLiteral("E&xit"), this, &frmDisplay::mnuExit_Click)
+    mnuFile->addAction(tr("E&xit"), this, &frmDisplay::mnuExit_Click)
         ->setObjectName(QStringLiteral("mnuExit"));
 
-    addSiteMenus(menuBar(), QStringLiteral("&Check for Software Update"), this,
-                 [this] { mnuAbout_Click(); });
+    addSiteMenus(menuBar(), tr("&Check for Software Update"), this, [this] { mnuAbout_Click(); });
 }
 
 void frmDisplay::ShowReading(const QString &name, const QString &meaning)

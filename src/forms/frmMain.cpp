@@ -60,21 +60,20 @@ void frmMain::buildControls(QWidget *client)
     Frame1->setGeometry(twRect(20, 600, 6540, 3255));
 
     label(Frame1, "Label1",
-          QStringLiteral("Get answers to your problems with Brewlore. Start now for immediate "
-                         "results!"),
+          tr("Get answers to your problems with Brewlore. Start now for immediate "
+             "results!"),
           twRect(240, 240, 6015, 375), verdana(8.25, true), TextPink);
 
     picCoffeePot = new PictureButton(&coffeePotPicture, Frame1);
     picCoffeePot->setObjectName(QStringLiteral("picCoffeePot"));
     picCoffeePot->setGeometry(twRect(2243, 840, 2085, 1515));
     picCoffeePot->setCursor(linkCursor16(picCoffeePot->devicePixelRatioF()));
-    picCoffeePot->setAccessibleName(QStringLiteral("Coffee pot"));
-    picCoffeePot->setAccessibleDescription(
-        QStringLiteral("Press for your coffee cup reading of the day"));
+    picCoffeePot->setAccessibleName(tr("Coffee pot"));
+    picCoffeePot->setAccessibleDescription(tr("Press for your coffee cup reading of the day"));
     connect(picCoffeePot, &PictureButton::clicked, this, &frmMain::picCoffeePot_Click);
 
     label(Frame1, "lblCaption",
-          QStringLiteral("Click On The Coffee Pot To Know Your Coffee Cup Reading For the Day"),
+          tr("Click On The Coffee Pot To Know Your Coffee Cup Reading For the Day"),
           twRect(360, 2520, 5940, 615), verdana(11.25, true), CaptionOrange);
 
     // The "Please Wait" box lies across the middle of the pot, in front of it.
@@ -85,10 +84,10 @@ void frmMain::buildControls(QWidget *client)
     box->setAutoFillBackground(true);
     box->setBackgroundRole(QPalette::Base);
     picMessage = box;
-    picMessage->setAccessibleName(QStringLiteral("Please Wait"));
+    picMessage->setAccessibleName(tr("Please Wait"));
     picMessage->setAccessibleDescription(
-        QStringLiteral("Your reading is being prepared: one dot a second, four in all"));
-    QLabel *pi = label(picMessage, "pi", QStringLiteral("Please Wait"), twRect(120, 120, 1545, 270),
+        tr("Your reading is being prepared: one dot a second, four in all"));
+    QLabel *pi = label(picMessage, "pi", tr("Please Wait"), twRect(120, 120, 1545, 270),
                        verdana(12, true), DotGreen);
     pi->setWordWrap(false);
     pi->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -116,13 +115,12 @@ void frmMain::buildControls(QWidget *client)
 
 void frmMain::buildMenus()
 {
-    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    QAction *mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmMain::mnuExit_Click);
+    QAction *mnuExit = mnuFile->addAction(tr("E&xit"), this, &frmMain::mnuExit_Click);
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
 
-    addSiteMenus(menuBar(), QStringLiteral("Check for Software &Update"), this,
-                 [this] { mnuAbout_Click(); });
+    addSiteMenus(menuBar(), tr("Check for Software &Update"), this, [this] { mnuAbout_Click(); });
 }
 
 void frmMain::Form_Load() { modHelp::CheckForUpdate(); }
@@ -160,7 +158,7 @@ void frmMain::picCoffeePot_Click()
     picMessage->hide();
     // A nested animation may have drawn again: every animation shows the last draw.
     const int16_t symbol = modSymbols::CurrentSymbol;
-    emit revealFinished(modSymbols::SymbolNames[symbol], modSymbols::SymbolMeanings[symbol]);
+    emit revealFinished(modSymbols::ShownName(symbol), modSymbols::ShownMeaning(symbol));
 }
 
 void frmMain::mnuExit_Click() { close(); }

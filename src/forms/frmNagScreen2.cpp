@@ -64,10 +64,10 @@ QLineEdit *lineBox(QWidget *frame, const char *name, QRect geometry, QFont font,
 }
 
 // A box that starts out showing its prompt.
-PromptTextField *promptField(QLineEdit *box, const char *prompt, PromptTextField::Spaces spaces)
+PromptTextField *promptField(QLineEdit *box, const QString &prompt, PromptTextField::Spaces spaces)
 {
-    auto *field = new PromptTextField(box, QLatin1String(prompt), spaces);
-    field->setText(QLatin1String(prompt));
+    auto *field = new PromptTextField(box, prompt, spaces);
+    field->setText(prompt);
     return field;
 }
 
@@ -97,8 +97,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent)
                        verdana(9.75, true));
     Label2->setWordWrap(true);
 
-    Check1 = new QCheckBox(
-        QStringLiteral("Click Here To Visit %1 Now").arg(modHelp::SiteHostName()), this);
+    Check1 = new QCheckBox(tr("Click Here To Visit %1 Now").arg(modHelp::SiteHostName()), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(twRect(30, 2040, 7185, 555));
     Check1->setFont(verdana(14.25));
@@ -114,8 +113,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent)
     Check1->setAutoFillBackground(true);
     connect(Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
 
-    cmdClose = makeButton(this, "cmdClose", QStringLiteral("E&xit"), twRect(6000, 2760, 1245, 375),
-                          font());
+    cmdClose = makeButton(this, "cmdClose", tr("E&xit"), twRect(6000, 2760, 1245, 375), font());
     connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
 
     buildReferralFrame();
@@ -125,7 +123,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent)
 void frmNagScreen2::buildReferralFrame()
 {
     QGroupBox *Frame2 =
-        navyFrame(this, "Frame2", QStringLiteral("Refer A Friend"), twRect(120, 3240, 7065, 1455));
+        navyFrame(this, "Frame2", tr("Refer A Friend"), twRect(120, 3240, 7065, 1455));
     const QFont boxFont = font();
     // Bounded, so that every request the form sends fits the browser launch.
     using modTellAFriend::MaxEmailLength;
@@ -139,7 +137,7 @@ void frmNagScreen2::buildReferralFrame()
     QLineEdit *friendEmail =
         lineBox(Frame2, "txtFriendEmail", twRect(3600, 720, 3375, 285), boxFont, MaxEmailLength);
 
-    cmdSubmit = makeButton(Frame2, "cmdSubmit", QStringLiteral("Refer A Friend &Now"),
+    cmdSubmit = makeButton(Frame2, "cmdSubmit", tr("Refer A Friend &Now"),
                            twRect(1920, 1080, 3375, 285), verdana(8.25, true));
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
 
@@ -155,12 +153,14 @@ void frmNagScreen2::buildReferralFrame()
     limitLength(message, modTellAFriend::MaxMessageLength);
 
     using Spaces = PromptTextField::Spaces;
-    txtName = promptField(name, "Your Name", Spaces::Allowed);
-    txtEmail = promptField(email, "Your Email Address", Spaces::Refused);
-    txtFriendName = promptField(friendName, "Friend's Name", Spaces::Allowed);
-    txtFriendEmail = promptField(friendEmail, "Friend's Email Address", Spaces::Refused);
-    txtMessage = new PromptTextField(message, QStringLiteral("Your Message"));
-    txtMessage->setText(QStringLiteral("Your Message\r\n"));
+    using modTellAFriend::Prompt;
+    using modTellAFriend::PromptText;
+    txtName = promptField(name, PromptText(Prompt::ReferrerName), Spaces::Allowed);
+    txtEmail = promptField(email, PromptText(Prompt::ReferrerEmail), Spaces::Refused);
+    txtFriendName = promptField(friendName, PromptText(Prompt::FriendName), Spaces::Allowed);
+    txtFriendEmail = promptField(friendEmail, PromptText(Prompt::FriendEmail), Spaces::Refused);
+    txtMessage = new PromptTextField(message, PromptText(Prompt::Message));
+    txtMessage->setText(PromptText(Prompt::Message) + QStringLiteral("\r\n"));
 
     QWidget *chain[] = {cmdClose, Check1,      picNagscreen2Icon, name,   cmdSubmit,
                         email,    friendEmail, friendName,        message};
@@ -170,14 +170,14 @@ void frmNagScreen2::buildReferralFrame()
 
 void frmNagScreen2::buildSoftwareFrame()
 {
-    QGroupBox *Frame6 = navyFrame(this, "Frame6", QStringLiteral("Download Quillory Softwares"),
-                                  twRect(7320, 120, 3735, 4575));
+    QGroupBox *Frame6 =
+        navyFrame(this, "Frame6", tr("Download Quillory Softwares"), twRect(7320, 120, 3735, 4575));
     QLabel *Label3 =
         makeLabel(Frame6, "Label3", SoftwareLineText(), twRect(120, 360, 3495, 3855), verdana(9));
     Label3->setWordWrap(true);
     setLabelColours(Label3, vbColor(White));
 
-    lblGoToHome = new LinkLabel(QStringLiteral("Click Here To Visit Quillory Softwares"),
+    lblGoToHome = new LinkLabel(tr("Click Here To Visit Quillory Softwares"),
                                 tr("Opens the Quillory Softwares page in your web browser"),
                                 HandCursor::SixteenColour, Frame6);
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
@@ -193,7 +193,7 @@ void frmNagScreen2::buildSoftwareFrame()
 
 void frmNagScreen2::Form_Load()
 {
-    const QString caption = QString::fromLatin1(ProductCaption);
+    const QString caption = productCaption();
     setWindowTitle(caption);
     lblNagScreen2Caption->setText(caption);
     sizeToText(lblNagScreen2Caption, false);

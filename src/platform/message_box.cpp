@@ -2,11 +2,12 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace platform {
 
-const char *const ApplicationTitle = "Brewlore";
+const char *const ApplicationTitle = QT_TRANSLATE_NOOP("platform", "Brewlore");
 
 namespace {
 
@@ -21,7 +22,7 @@ int showRealBox(const QString &text, int flags)
     // Owned by the window the user is in, so that it stays above it even when
     // that window is kept on top of all others.
     QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(QString::fromLatin1(ApplicationTitle));
+    box.setWindowTitle(QCoreApplication::translate("platform", ApplicationTitle));
     // A carriage return alone breaks the line on Windows; Qt wants a line feed.
     static const QRegularExpression loneReturn(QStringLiteral("\\r(?!\\n)"));
     box.setText(QString(text).replace(loneReturn, QStringLiteral("\n")));
@@ -31,8 +32,14 @@ int showRealBox(const QString &text, int flags)
     if ((flags & 0x0F) == vbYesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
+        // Qt's own texts, named here so that they come in the reader's
+        // language also where the system has no Qt translation for it.
+        box.button(QMessageBox::Yes)
+            ->setText(QCoreApplication::translate("QPlatformTheme", "&Yes"));
+        box.button(QMessageBox::No)->setText(QCoreApplication::translate("QPlatformTheme", "&No"));
     } else {
         box.setStandardButtons(QMessageBox::Ok);
+        box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("QPlatformTheme", "OK"));
     }
     const int pressed = box.exec();
     if (pressed == QMessageBox::Yes)

@@ -19,6 +19,11 @@ extern int16_t CurrentSymbol; // 0 until the first draw
 // Writes slots 1 to 79 of both tables; running it again changes nothing.
 void LoadSymbols();
 
+// Slot i of SymbolNames or SymbolMeanings in the reader's language, as the
+// reading window shows it; the English text where no translation applies.
+QString ShownName(int slot);
+QString ShownMeaning(int slot);
+
 // The index a generator value r (0 <= r < 1) stands for: floor(r * 79 + 1).
 int16_t SymbolForValue(float r);
 

@@ -25,6 +25,12 @@ struct Referral
 extern Referral Stored;
 extern QString ReferralUrl;
 
+// The prompt each of the five boxes shows while it is empty, in the reader's
+// language. The boxes show these texts and the checks below compare with the
+// same ones, so a prompt left in a box is refused in every language.
+enum class Prompt { ReferrerName, ReferrerEmail, Message, FriendName, FriendEmail };
+QString PromptText(Prompt prompt);
+
 // The button's checks on the two trimmed addresses: distinct, with an "@",
 // with a ".".
 QString AddressRefusal(const QString &email, const QString &friendEmail);

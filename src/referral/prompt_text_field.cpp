@@ -82,7 +82,7 @@ bool PromptTextField::KeyPress(const QString &typed)
 {
     if (m_spaces != Spaces::Refused || typed != QLatin1String(" "))
         return false;
-    platform::MsgBox(QStringLiteral("Email Address Cannot Contain Space"), platform::vbCritical);
+    platform::MsgBox(tr("Email Address Cannot Contain Space"), platform::vbCritical);
     m_box->setFocus(Qt::OtherFocusReason);
     return true;
 }

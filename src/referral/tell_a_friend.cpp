@@ -14,10 +14,11 @@ QString ReferralUrl;
 
 namespace {
 
-bool emptyOrPrompt(const QString &value, const char *prompt)
+bool emptyOrPrompt(const QString &value, Prompt prompt)
 {
-    // The stored values are trimmed already; the fields' own prompts count as empty.
-    return value.isEmpty() || value == QLatin1String(prompt);
+    // The stored values are trimmed already; the fields' own prompts count as
+    // empty, in the language the fields show them in.
+    return value.isEmpty() || value == PromptText(prompt);
 }
 
 QString queryValue(const QString &value)
@@ -27,28 +28,41 @@ QString queryValue(const QString &value)
 
 } // namespace
 
+QString PromptText(Prompt prompt)
+{
+    static const char *const prompts[] = {
+        QT_TRANSLATE_NOOP("modTellAFriend", "Your Name"),
+        QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address"),
+        QT_TRANSLATE_NOOP("modTellAFriend", "Your Message"),
+        QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name"),
+        QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address"),
+    };
+    return QCoreApplication::translate("modTellAFriend", prompts[int(prompt)]);
+}
+
 QString AddressRefusal(const QString &email, const QString &friendEmail)
 {
     if (email == friendEmail)
-        return QStringLiteral("Please Enter Distinct Email Addresses");
+        return QCoreApplication::translate("modTellAFriend",
+                                           "Please Enter Distinct Email Addresses");
     const auto lacks = [&](QChar c) { return !email.contains(c) || !friendEmail.contains(c); };
     if (lacks(QLatin1Char('@')) || lacks(QLatin1Char('.')))
-        return QStringLiteral("Please Enter Proper Email Address");
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Proper Email Address");
     return QString();
 }
 
 QString ReferralRefusal(const Referral &values)
 {
-    if (emptyOrPrompt(values.referrerName, "Your Name"))
-        return QStringLiteral("Please Enter Your Name");
-    if (emptyOrPrompt(values.referrerEmail, "Your Email Address"))
-        return QStringLiteral("Please Enter Your Email");
-    if (emptyOrPrompt(values.message, "Your Message"))
-        return QStringLiteral("Please Enter Your Message");
-    if (emptyOrPrompt(values.friendName, "Friend's Name"))
-        return QStringLiteral("Please Enter Your Friend's Name");
-    if (emptyOrPrompt(values.friendEmail, "Friend's Email Address"))
-        return QStringLiteral("Please Enter Your Friend's Email");
+    if (emptyOrPrompt(values.referrerName, Prompt::ReferrerName))
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Your Name");
+    if (emptyOrPrompt(values.referrerEmail, Prompt::ReferrerEmail))
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Your Email");
+    if (emptyOrPrompt(values.message, Prompt::Message))
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Your Message");
+    if (emptyOrPrompt(values.friendName, Prompt::FriendName))
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Your Friend's Name");
+    if (emptyOrPrompt(values.friendEmail, Prompt::FriendEmail))
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Your Friend's Email");
     return QString();
 }
 

@@ -5,6 +5,7 @@
 #include "platform/settings_store.h"
 #include "settings_transform.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <optional>
 
@@ -92,10 +93,10 @@ void CheckForUpdate()
     if (askedWithoutStoring() == today)
         return;
 
-    const int answer =
-        platform::MsgBox(QStringLiteral("There maybe an update to this software available\r"
-                                        "Do you want to check for an update?"),
-                         platform::vbYesNo | platform::vbInformation);
+    const int answer = platform::MsgBox(
+        QCoreApplication::translate("modHelp", "There maybe an update to this software available\r"
+                                               "Do you want to check for an update?"),
+        platform::vbYesNo | platform::vbInformation);
     if (!storeDate(today))
         askedWithoutStoring() = today;
     if (answer == platform::vbYes)

@@ -2,7 +2,9 @@
 // home, configuration, data, cache and runtime folder of its own in a fresh
 // temporary folder, removed again at exit. So no test reads or writes the
 // user's settings or meets the user's running copy, whether CTest starts it
-// or someone runs it by hand.
+// or someone runs it by hand. It also speaks English whatever the user's
+// language: the messages locale is C.UTF-8, unless the test names its own
+// in BREWLORE_TEST_LOCALE (tr_TR.UTF-8, say).
 
 #include <QByteArray>
 #include <QDir>
@@ -35,6 +37,9 @@ public:
             setenv(var, dir.constData(), 1);
         }
         setenv("BREWLORE_PRIVATE_HOME", templ.constData(), 1);
+        const char *locale = getenv("BREWLORE_TEST_LOCALE");
+        setenv("LC_ALL", locale && *locale ? locale : "C.UTF-8", 1);
+        unsetenv("LANGUAGE");
         // Headless unless the caller chose a platform: no window on the user's screen.
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
     }

@@ -1,0 +1,72 @@
+#include "translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <memory>
+
+namespace {
+
+// Texts that Qt itself shows in our windows, listed so that our catalogues
+// carry them under Qt's own context: the system may have no Qt translation
+// for the reader's language (Debian ships none in Greek). The message boxes'
+// buttons are named in platform/message_box.cpp.
+[[maybe_unused]] const char *const QtLineEditTexts[] = {
+    QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),      QT_TRANSLATE_NOOP("QLineEdit", "&Redo"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),       QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),     QT_TRANSLATE_NOOP("QLineEdit", "Delete"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Select All"),
+};
+
+bool isCLocale(const QByteArray &name)
+{
+    return name.isEmpty() || name == "C" || name == "POSIX" || name.startsWith("C.");
+}
+
+// The locale of messages: the first of these that is set.
+QByteArray messagesLocale()
+{
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray value = qgetenv(variable);
+        if (!value.isEmpty())
+            return value;
+    }
+    return QByteArray();
+}
+
+} // namespace
+
+QStringList WantedLanguages()
+{
+#ifdef Q_OS_UNIX
+    if (isCLocale(messagesLocale()))
+        return {};
+#endif
+    return QLocale::system().uiLanguages();
+}
+
+QString InstallTranslations(const QStringList &languages)
+{
+    for (const QString &tag : languages) {
+        const QLocale locale(tag);
+        if (locale.language() == QLocale::English)
+            return QString(); // the texts as they are written
+        if (locale.language() == QLocale::C)
+            continue; // a tag Qt cannot read
+        auto ours = std::make_unique<QTranslator>();
+        if (!ours->load(locale, QStringLiteral("brewlore"), QStringLiteral("_"),
+                        QStringLiteral(":/i18n")))
+            continue;
+        // Qt's own first: the translator installed last is asked first, so
+        // our catalogue has the last word on the texts both carry.
+        auto qt = std::make_unique<QTranslator>(qApp);
+        if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qt.release());
+        ours->setParent(qApp);
+        QCoreApplication::installTranslator(ours.release());
+        return QLocale::languageToCode(locale.language());
+    }
+    return QString();
+}

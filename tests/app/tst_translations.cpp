@@ -1,0 +1,561 @@
+#include "app/forms_registry.h"
+#include "app/translations.h"
+#include "forms/form_style.h"
+#include "forms/frmAbout.h"
+#include "reading/modSymbols.h"
+#include "referral/modTellAFriend.h"
+#include "support/seams.h"
+#include "support/test_clock.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+// The program in Turkish and Greek: the catalogues are whole, the system's
+// language is followed, and every window keeps its access keys apart and its
+// texts whole in each language. English stays as it is written.
+class tst_Translations : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup();
+
+    void systemLanguageIsFollowed();
+    void cLocaleSpeaksEnglish_data();
+    void cLocaleSpeaksEnglish();
+    void firstShippedLanguageWins_data();
+    void firstShippedLanguageWins();
+
+    void catalogueFinished_data();
+    void catalogueFinished();
+
+    void menusAndReading_data();
+    void menusAndReading();
+    void accessKeysUnique_data();
+    void accessKeysUnique();
+    void everyTextFits_data();
+    void everyTextFits();
+    void everyReadingFits_data();
+    void everyReadingFits();
+    void promptsCompareInTheirLanguage_data();
+    void promptsCompareInTheirLanguage();
+    void addressesStayTheSame();
+
+private:
+    static void useLanguage(const QString &language);
+    static void languageColumn();
+};
+
+namespace {
+
+// The key a caption gives Alt or a menu, lower-cased; "&&" is a plain "&".
+QChar accessKey(const QString &caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return caption[i + 1].toLower();
+    }
+    return QChar();
+}
+
+int accessKeyCount(const QString &caption)
+{
+    int count = 0;
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&')) {
+            if (caption[i + 1] != QLatin1Char('&'))
+                ++count;
+            ++i;
+        }
+    }
+    return count;
+}
+
+// Fails with the caption that takes a key already taken in the scope.
+void checkKeysApart(const QString &scope, const QStringList &captions)
+{
+    QHash<QChar, QString> taken;
+    for (const QString &caption : captions) {
+        const QChar key = accessKey(caption);
+        if (key.isNull())
+            continue;
+        QVERIFY2(!taken.contains(key), qPrintable(scope + ": \"" + caption + "\" and \"" +
+                                                  taken.value(key) + "\" share a key"));
+        taken.insert(key, caption);
+    }
+}
+
+struct Message
+{
+    QString context;
+    QString source;
+    QString translation;
+    QString type;
+};
+
+// The messages of a .ts file; lupdate writes a carriage return as <byte value="xd"/>.
+QList<Message> readCatalogue(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<Message> messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    Message *current = nullptr;
+    QString *text = nullptr;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            const auto name = xml.name();
+            if (name == QLatin1String("message")) {
+                messages.append({context, {}, {}, {}});
+                current = &messages.last();
+            } else if (name == QLatin1String("name") && !current) {
+                context = xml.readElementText();
+            } else if (current && name == QLatin1String("source")) {
+                text = &current->source;
+            } else if (current && name == QLatin1String("translation")) {
+                text = &current->translation;
+                current->type = xml.attributes().value(QLatin1String("type")).toString();
+            } else if (text && name == QLatin1String("byte")) {
+                *text += QChar(xml.attributes().value(QLatin1String("value")).toInt(nullptr, 16));
+            }
+        } else if (xml.isCharacters() && text) {
+            *text += xml.text();
+        } else if (xml.isEndElement()) {
+            if (xml.name() == QLatin1String("source") || xml.name() == QLatin1String("translation"))
+                text = nullptr;
+            else if (xml.name() == QLatin1String("message"))
+                current = nullptr;
+        }
+    }
+    if (xml.hasError())
+        return {};
+    return messages;
+}
+
+QStringList captions(const QList<QAction *> &actions)
+{
+    QStringList texts;
+    for (const QAction *action : actions)
+        texts.append(action->text());
+    return texts;
+}
+
+} // namespace
+
+void tst_Translations::cleanup()
+{
+    for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
+
+void tst_Translations::useLanguage(const QString &language)
+{
+    if (language != QLatin1String("en"))
+        QCOMPARE(InstallTranslations({language}), language);
+}
+
+void tst_Translations::languageColumn()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *language : {"en", "tr", "el"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+void tst_Translations::systemLanguageIsFollowed()
+{
+    // CTest runs this program in C.UTF-8, tr_TR.UTF-8 and el_GR.UTF-8.
+    const QString locale = qEnvironmentVariable("LC_ALL");
+    const QString expected = locale.startsWith(QLatin1String("C")) ? QString() : locale.left(2);
+    QCOMPARE(InstallTranslations(), expected);
+    const QHash<QString, QStringList> shown{
+        {"", {"&File", "ANCHOR", "This symbol stands for change and settling at a new place. "}},
+        {"tr", {"&Dosya", "ÇAPA", "Bu sembol değişimi ve yeni bir yere yerleşmeyi simgeler."}},
+        {"el",
+         {"&Αρχείο", "ΑΓΚΥΡΑ", "Αυτό το σύμβολο σημαίνει αλλαγή και εγκατάσταση σε νέο τόπο."}},
+    };
+    QVERIFY(shown.contains(expected));
+    forms::frmMain window;
+    QCOMPARE(window.menuBar()->actions().value(0)->text(), shown[expected][0]);
+    modSymbols::LoadSymbols();
+    QCOMPARE(modSymbols::ShownName(1), shown[expected][1]);
+    QCOMPARE(modSymbols::ShownMeaning(1), shown[expected][2]);
+    QCOMPARE(modSymbols::SymbolNames[1], QStringLiteral("ANCHOR")); // the table stays English
+}
+
+void tst_Translations::cLocaleSpeaksEnglish_data()
+{
+    QTest::addColumn<QByteArray>("lcAll");
+    QTest::addColumn<QByteArray>("lcMessages");
+    QTest::addColumn<QByteArray>("lang");
+    QTest::newRow("C") << QByteArray("C") << QByteArray("tr_TR.UTF-8") << QByteArray("el_GR");
+    QTest::newRow("C.UTF-8") << QByteArray("C.UTF-8") << QByteArray() << QByteArray("tr_TR");
+    QTest::newRow("POSIX messages") << QByteArray() << QByteArray("POSIX") << QByteArray("el_GR");
+    QTest::newRow("C language") << QByteArray() << QByteArray() << QByteArray("C");
+    QTest::newRow("nothing set") << QByteArray() << QByteArray() << QByteArray();
+}
+
+void tst_Translations::cLocaleSpeaksEnglish()
+{
+    QFETCH(QByteArray, lcAll);
+    QFETCH(QByteArray, lcMessages);
+    QFETCH(QByteArray, lang);
+    const QByteArray saved = qgetenv("LC_ALL");
+    qputenv("LC_ALL", lcAll);
+    qputenv("LC_MESSAGES", lcMessages);
+    qputenv("LANG", lang);
+    qputenv("LANGUAGE", "tr:el"); // ignored under C, as gettext ignores it
+    const QStringList wanted = WantedLanguages();
+    qputenv("LC_ALL", saved);
+    qunsetenv("LC_MESSAGES");
+    qunsetenv("LANG");
+    qunsetenv("LANGUAGE");
+    QVERIFY2(wanted.isEmpty(), qPrintable(wanted.join(',')));
+    QCOMPARE(InstallTranslations(wanted), QString());
+    QCOMPARE(forms::productCaption(), QStringLiteral("Brewlore v1.15"));
+}
+
+void tst_Translations::firstShippedLanguageWins_data()
+{
+    QTest::addColumn<QStringList>("wanted");
+    QTest::addColumn<QString>("installed");
+    QTest::newRow("Turkish") << QStringList{"tr-TR"} << "tr";
+    QTest::newRow("Greek in Cyprus") << QStringList{"el-CY"} << "el";
+    QTest::newRow("unshipped, then Greek") << QStringList{"de-DE", "de", "el-GR"} << "el";
+    QTest::newRow("English before Turkish") << QStringList{"en-GB", "tr"} << "";
+    QTest::newRow("unreadable, then Turkish") << QStringList{"C", "tr"} << "tr";
+    QTest::newRow("nothing shipped") << QStringList{"fr-FR", "de"} << "";
+    QTest::newRow("none") << QStringList{} << "";
+}
+
+void tst_Translations::firstShippedLanguageWins()
+{
+    QFETCH(QStringList, wanted);
+    QFETCH(QString, installed);
+    QCOMPARE(InstallTranslations(wanted), installed);
+    const QHash<QString, QString> file{{"", "&File"}, {"tr", "&Dosya"}, {"el", "&Αρχείο"}};
+    QCOMPARE(QCoreApplication::translate("forms::frmMain", "&File"), file.value(installed));
+}
+
+void tst_Translations::catalogueFinished_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Turkish") << "tr";
+    QTest::newRow("Greek") << "el";
+}
+
+void tst_Translations::catalogueFinished()
+{
+    QFETCH(QString, language);
+    const QList<Message> messages =
+        readCatalogue(QStringLiteral(BREWLORE_TRANSLATIONS_DIR "/brewlore_%1.ts").arg(language));
+    const QList<Message> turkish =
+        readCatalogue(QStringLiteral(BREWLORE_TRANSLATIONS_DIR "/brewlore_tr.ts"));
+    QVERIFY(!messages.isEmpty());
+    QCOMPARE(messages.size(), turkish.size()); // both catalogues hold the same texts
+    static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    for (qsizetype i = 0; i < messages.size(); ++i) {
+        const Message &m = messages[i];
+        const QString where = m.context + ": " + m.source;
+        QCOMPARE(m.source, turkish[i].source);
+        QVERIFY2(m.type.isEmpty(), qPrintable(m.type + " - " + where));
+        QVERIFY2(!m.translation.trimmed().isEmpty(), qPrintable(where));
+        QVERIFY2(accessKeyCount(m.translation) == accessKeyCount(m.source), qPrintable(where));
+        QVERIFY2(m.translation.count(placeholder) == m.source.count(placeholder),
+                 qPrintable(where));
+        QVERIFY2(m.translation.count(QLatin1Char('\r')) == m.source.count(QLatin1Char('\r')),
+                 qPrintable(where));
+    }
+    // Every text of the program and every symbol: 79 names (CROSS twice is
+    // one text) and 79 meanings.
+    const auto symbols = std::count_if(messages.begin(), messages.end(), [](const Message &m) {
+        return m.context == QLatin1String("modSymbols");
+    });
+    QCOMPARE(int(symbols), 79 - 1 + 79);
+}
+
+void tst_Translations::menusAndReading_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("bar");
+    QTest::addColumn<QStringList>("help");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("meaning");
+    QTest::newRow("en")
+        << "en" << QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}
+        << QStringList{"&Online Help",   "&Visit Us Online", "", "Check for Software &Update", "",
+                       "&About Software"}
+        << "CROSS"
+        << "Victory after much difficulty. ";
+    QTest::newRow("tr") << "tr"
+                        << QStringList{"&Dosya", "&Yardım", "&Bağış Yap",
+                                       "İnternetten &Para Kazanın"}
+                        << QStringList{"Çevrimiçi &Yardım",
+                                       "&Web Sitemizi Ziyaret Edin",
+                                       "",
+                                       "Yazılım &Güncellemelerini Denetle",
+                                       "",
+                                       "Yazılım &Hakkında"}
+                        << "HAÇ"
+                        << "Nice zorluktan sonra gelen zafer.";
+    QTest::newRow("el") << "el"
+                        << QStringList{"&Αρχείο", "&Βοήθεια", "&Δωρεά",
+                                       "Κερδίστε &χρήματα στο Διαδίκτυο"}
+                        << QStringList{"&Ηλεκτρονική βοήθεια",
+                                       "Επισκεφθείτε τον &ιστότοπό μας",
+                                       "",
+                                       "Έλεγχος για &ενημέρωση λογισμικού",
+                                       "",
+                                       "&Σχετικά με το λογισμικό"}
+                        << "ΣΤΑΥΡΟΣ"
+                        << "Νίκη ύστερα από πολλές δυσκολίες.";
+}
+
+void tst_Translations::menusAndReading()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, bar);
+    QFETCH(QStringList, help);
+    QFETCH(QString, name);
+    QFETCH(QString, meaning);
+    useLanguage(language);
+    Seams seams;
+    TestClock clock;
+    seams.feedRandom({19.5f / 79}); // slot 20, the second CROSS
+    FormsRegistry forms;
+    forms::frmMain *main = forms.Main();
+    main->show();
+    QCOMPARE(captions(main->menuBar()->actions()), bar);
+    QCOMPARE(captions(main->findChild<QMenu *>("mnuHelp")->actions()), help);
+
+    QTest::mouseClick(main->findChild<QWidget *>("picCoffeePot"), Qt::LeftButton);
+    forms::frmDisplay *display = forms.Display();
+    QVERIFY(display->isVisible());
+    QCOMPARE(display->findChild<QLabel *>("lblElement")->text(), name);
+    QCOMPARE(display->findChild<QLabel *>("lblDesc")->text(), meaning);
+    QCOMPARE(captions(display->menuBar()->actions()), bar);
+    QCOMPARE(modSymbols::SymbolMeanings[20], QStringLiteral("Victory after much difficulty. "));
+    QVERIFY(seams.messages.isEmpty());
+}
+
+void tst_Translations::accessKeysUnique_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("window");
+    for (const char *language : {"en", "tr", "el"})
+        for (const char *window : {"main", "reading", "about", "exit", "message box"})
+            QTest::addRow("%s %s", language, window) << language << window;
+}
+
+void tst_Translations::accessKeysUnique()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, window);
+    useLanguage(language);
+    Seams seams;
+    FormsRegistry forms;
+    std::unique_ptr<forms::frmAbout> about;
+    QWidget *w = nullptr;
+    if (window == QLatin1String("main"))
+        w = forms.Main();
+    else if (window == QLatin1String("reading"))
+        w = forms.Display();
+    else if (window == QLatin1String("about"))
+        w = (about = std::make_unique<forms::frmAbout>()).get();
+    else if (window == QLatin1String("exit"))
+        w = forms.NagScreen();
+
+    if (!w) { // the update question's buttons
+        checkKeysApart(window, {QCoreApplication::translate("QPlatformTheme", "&Yes"),
+                                QCoreApplication::translate("QPlatformTheme", "&No")});
+        return;
+    }
+    // Alt+key in the window reaches the menu bar's titles and the buttons alike.
+    QStringList windowWide;
+    if (auto *mainWindow = qobject_cast<QMainWindow *>(w)) {
+        windowWide = captions(mainWindow->menuBar()->actions());
+        for (QMenu *menu : mainWindow->menuBar()->findChildren<QMenu *>()) {
+            QVERIFY(!menu->actions().isEmpty());
+            checkKeysApart(menu->objectName(), captions(menu->actions()));
+        }
+    }
+    for (QAbstractButton *button : w->findChildren<QAbstractButton *>())
+        windowWide.append(button->text());
+    checkKeysApart(window, windowWide);
+    // The text boxes' own menu.
+    for (QLineEdit *box : w->findChildren<QLineEdit *>()) {
+        std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+        checkKeysApart(box->objectName() + " menu", captions(menu->actions()));
+        if (language != QLatin1String("en")) // Qt's own texts come in the language too
+            QVERIFY(!captions(menu->actions()).join(' ').contains(QLatin1String("Paste")));
+    }
+}
+
+void tst_Translations::everyTextFits_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("window");
+    for (const char *language : {"en", "tr", "el"})
+        for (const char *window : {"main", "reading", "about", "exit"})
+            QTest::addRow("%s %s", language, window) << language << window;
+}
+
+void tst_Translations::everyTextFits()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, window);
+    useLanguage(language);
+    Seams seams;
+    FormsRegistry forms;
+    std::unique_ptr<forms::frmAbout> about;
+    QWidget *w = nullptr;
+    if (window == QLatin1String("main")) {
+        w = forms.Main();
+    } else if (window == QLatin1String("reading")) {
+        w = forms.Display();
+    } else if (window == QLatin1String("about")) {
+        w = (about = std::make_unique<forms::frmAbout>()).get();
+    } else {
+        w = forms.NagScreen();
+        forms.ShowExitWindow();
+    }
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    if (auto *mainWindow = qobject_cast<QMainWindow *>(w)) {
+        // Every title on the bar, none folded away behind an extension button.
+        QMenuBar *bar = mainWindow->menuBar();
+        const QRect last = bar->actionGeometry(bar->actions().constLast());
+        QVERIFY2(!last.isEmpty() && last.right() < bar->width(), qPrintable(window));
+    }
+    for (QWidget *child : w->findChildren<QWidget *>()) {
+        if (child->objectName().isEmpty() || child->objectName().startsWith(QLatin1String("qt_")) ||
+            !child->isVisibleTo(w) || child->objectName() == QLatin1String("txtMessage"))
+            continue;
+        const QString what = child->objectName();
+        const QRect inParent = child->geometry().intersected(child->parentWidget()->rect());
+        if (auto *label = qobject_cast<QLabel *>(child)) {
+            if (label->text().isEmpty())
+                continue;
+            const int needed = label->wordWrap() ? label->heightForWidth(inParent.width())
+                                                 : label->sizeHint().height();
+            QVERIFY2(needed <= inParent.height(), qPrintable(what + " " + label->text()));
+            if (!label->wordWrap())
+                QVERIFY2(label->sizeHint().width() <= inParent.width(), qPrintable(what));
+        } else if (auto *check = qobject_cast<QCheckBox *>(child)) {
+            QVERIFY2(check->sizeHint().width() <= inParent.width(), qPrintable(what));
+        } else if (auto *button = qobject_cast<QPushButton *>(child)) {
+            const int text =
+                button->fontMetrics().horizontalAdvance(forms::labelText(button->text()));
+            QVERIFY2(text + 8 <= inParent.width(), qPrintable(what + " " + button->text()));
+        } else if (auto *frame = qobject_cast<QGroupBox *>(child)) {
+            const int title = frame->fontMetrics().horizontalAdvance(frame->title());
+            QVERIFY2(title + 8 <= inParent.width(), qPrintable(what));
+        }
+    }
+}
+
+void tst_Translations::everyReadingFits_data() { languageColumn(); }
+
+void tst_Translations::everyReadingFits()
+{
+    QFETCH(QString, language);
+    useLanguage(language);
+    forms::frmDisplay display;
+    modSymbols::LoadSymbols();
+    const auto *name = display.findChild<QLabel *>("lblElement");
+    const auto *meaning = display.findChild<QLabel *>("lblDesc");
+    const QRect frame = name->parentWidget()->rect();
+    for (int slot = 1; slot <= modSymbols::SymbolCount; ++slot) {
+        display.ShowReading(modSymbols::ShownName(slot), modSymbols::ShownMeaning(slot));
+        const QString what = QString::number(slot) + " " + name->text();
+        QVERIFY2(frame.contains(name->geometry()), qPrintable(what));
+        QVERIFY2(name->sizeHint().width() <= name->width(), qPrintable(what));
+        QVERIFY2(meaning->heightForWidth(meaning->width()) <= meaning->height(), qPrintable(what));
+        if (language != QLatin1String("en"))
+            QVERIFY2(name->text() != modSymbols::SymbolNames[slot], qPrintable(what));
+    }
+}
+
+void tst_Translations::promptsCompareInTheirLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("namePrompt");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("en") << "en"
+                        << "Your Name"
+                        << "Please Enter Your Name";
+    QTest::newRow("tr") << "tr"
+                        << "Adınız"
+                        << "Lütfen Adınızı Girin";
+    QTest::newRow("el") << "el"
+                        << "Το όνομά σας"
+                        << "Εισαγάγετε το όνομά σας";
+}
+
+void tst_Translations::promptsCompareInTheirLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, namePrompt);
+    QFETCH(QString, refusal);
+    useLanguage(language);
+    Seams seams;
+    FormsRegistry forms;
+    forms::frmNagScreen2 *nag = forms.NagScreen();
+    QCOMPARE(nag->findChild<QLineEdit *>("txtName")->text(), namePrompt);
+    using modTellAFriend::Prompt;
+    QCOMPARE(modTellAFriend::PromptText(Prompt::ReferrerName), namePrompt);
+
+    // The button on the untouched form: the two e-mail prompts differ and
+    // hold no "@", so the address check answers first, as in English.
+    nag->findChild<QPushButton *>("cmdSubmit")->click();
+    QCOMPARE(seams.messages.size(), 1);
+    QCOMPARE(seams.messages[0].text,
+             QCoreApplication::translate("modTellAFriend", "Please Enter Proper Email Address"));
+
+    // A prompt left in a box is no value; the English prompt typed in a
+    // translated program is a name like any other.
+    const modTellAFriend::Referral prompted{namePrompt, "ann@mail.example", "Hello", "Bob",
+                                            "bob@mail.example"};
+    QCOMPARE(modTellAFriend::ReferralRefusal(prompted), refusal);
+    const modTellAFriend::Referral typed{"Your Name", "ann@mail.example", "Hello", "Bob",
+                                         "bob@mail.example"};
+    QCOMPARE(modTellAFriend::ReferralRefusal(typed).isEmpty(), language != QLatin1String("en"));
+}
+
+void tst_Translations::addressesStayTheSame()
+{
+    Seams seams;
+    const modTellAFriend::Referral values{"Ann", "ann@mail.example", "Merhaba", "Bob",
+                                          "bob@mail.example"};
+    const QString english = modTellAFriend::RequestAddress(values);
+    for (const char *language : {"tr", "el"}) {
+        cleanup();
+        useLanguage(QLatin1String(language));
+        QCOMPARE(modTellAFriend::RequestAddress(values), english);
+        FormsRegistry forms;
+        forms.Main()->findChild<QAction *>("mnuDonate")->trigger();
+    }
+    QCOMPARE(seams.launches.size(), 2);
+    QCOMPARE(seams.launches[0], seams.launches[1]);
+    QVERIFY(seams.launches[0].endsWith(QLatin1String("/brewlore/ssd.php?page=donate")));
+}
+
+QTEST_MAIN(tst_Translations)
+#include "tst_translations.moc"
