@@ -1,5 +1,6 @@
 #include "command_line.h"
 #include "display_check.h"
+#include "forms/menu_bar_style.h"
 #include "forms_registry.h"
 #include "startup.h"
 #include "translations.h"
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     DisplayOpened();
     InstallTranslations();
+    QApplication::setStyle(forms::makeApplicationStyle());
     QGuiApplication::setDesktopFileName(QStringLiteral("io.example.quillory.Brewlore"));
     // Closing a window never ends the program; only the exit window does.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,5 +1,6 @@
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
+#include "forms/menu_bar_style.h"
 #include "reading/modSymbols.h"
 #include "support/seams.h"
 #include "web/modHelp.h"
@@ -9,6 +10,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QToolButton>
 #include <QtTest>
 
 // The main and the reading window as their layout tables give them, and every
@@ -27,6 +30,7 @@ private slots:
     void menuBarOrder();
     void everyTextShowsWhole_data();
     void everyTextShowsWhole();
+    void overflowingMenusShowTheirArrow();
 
     void pageControls_data();
     void pageControls();
@@ -271,6 +275,34 @@ void tst_ReadingWindows::backFromMenuAsFromButton()
     m_display->findChild<QAction *>("mnuFileBack")->trigger();
     m_display->findChild<QPushButton *>("cmdOK")->click();
     QCOMPARE(back.size(), 2);
+}
+
+void tst_ReadingWindows::overflowingMenusShowTheirArrow()
+{
+    // The program's style draws the arrow of a menu bar whose menus do not
+    // fit (a long translation, a large font) instead of reading Qt's picture.
+    const std::unique_ptr<QStyle> style(forms::makeApplicationStyle());
+    QWidget window;
+    window.setStyle(style.get());
+    auto *bar = new QMenuBar(&window);
+    bar->setStyle(style.get());
+    for (int i = 0; i < 12; ++i)
+        bar->addMenu(QStringLiteral("Menu with a long name %1").arg(i));
+    bar->setGeometry(0, 0, 200, bar->sizeHint().height());
+    window.resize(200, 100);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    auto *arrow = bar->findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button"));
+    QVERIFY(arrow);
+    QTRY_VERIFY(arrow->isVisible());
+    const QImage drawn = arrow->icon().pixmap(16).toImage();
+    QVERIFY(!drawn.isNull());
+    int ink = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            ink += qAlpha(drawn.pixel(x, y)) > 128;
+    QVERIFY2(ink >= 8, qPrintable(QString::number(ink)));
 }
 
 QTEST_MAIN(tst_ReadingWindows)

@@ -1,0 +1,54 @@
+#include "menu_bar_style.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QProxyStyle>
+#include <QWidget>
+
+namespace forms {
+
+namespace {
+
+// ">>" for a horizontal bar, pointing down for a vertical one.
+QIcon drawnArrow(bool horizontal, qreal ratio)
+{
+    QPixmap pixmap(QSize(16, 16) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1.5));
+    if (!horizontal) {
+        painter.translate(16, 0);
+        painter.rotate(90);
+    }
+    for (const qreal x : {4.0, 8.5}) {
+        const QPointF chevron[] = {{x, 4.5}, {x + 3.5, 8}, {x, 11.5}};
+        painter.drawPolyline(chevron, 3);
+    }
+    return QIcon(pixmap);
+}
+
+class ApplicationStyle : public QProxyStyle
+{
+public:
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option,
+                       const QWidget *widget) const override
+    {
+        const qreal ratio = widget ? widget->devicePixelRatioF() : 1.0;
+        switch (icon) {
+        case SP_ToolBarHorizontalExtensionButton:
+            return drawnArrow(true, ratio);
+        case SP_ToolBarVerticalExtensionButton:
+            return drawnArrow(false, ratio);
+        default:
+            return QProxyStyle::standardIcon(icon, option, widget);
+        }
+    }
+};
+
+} // namespace
+
+QStyle *makeApplicationStyle() { return new ApplicationStyle; }
+
+} // namespace forms

@@ -1,0 +1,16 @@
+#pragma once
+// The application's style: the platform's own, except for the arrow a menu
+// bar shows when its menus overflow. Qt reads its own arrow picture by file
+// name as the menu bar is built, which first loads and asks every image
+// plugin installed whether it reads the file: a few milliseconds of start-up
+// for a picture that the windows' menus, which fit, never show. This arrow is
+// drawn instead.
+
+class QStyle;
+
+namespace forms {
+
+// A new style over the platform's default one; the application takes it.
+QStyle *makeApplicationStyle();
+
+} // namespace forms
