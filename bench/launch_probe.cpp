@@ -238,7 +238,24 @@ LaunchResults ProbeLaunches(const QString &brewlore, const QString &bareWindow, 
         results.error = QStringLiteral("cannot watch the X server");
         return results;
     }
+    // One start, not measured, leaves the settings a returning user has.
+    const QString returningHome = scratchDir + QStringLiteral("/returning");
+    {
+        StartFigures warmUp;
+        const Start start = startOne(x, brewlore, returningHome, warmUp);
+        if (!start.error.isEmpty()) {
+            results.error = start.error;
+            return results;
+        }
+        stop(start.pid);
+    }
     for (int i = 0; i < starts; ++i) {
+        const Start again = startOne(x, brewlore, returningHome, results.returning);
+        if (!again.error.isEmpty()) {
+            results.error = again.error;
+            return results;
+        }
+        stop(again.pid);
         // Alternate which goes first, so that neither always meets the
         // machine as the other left it.
         for (int turn = 0; turn < 2; ++turn) {

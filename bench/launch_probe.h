@@ -22,8 +22,9 @@ struct StartFigures
 
 struct LaunchResults
 {
-    StartFigures bare;     // the bare Qt window, the yardstick
-    StartFigures brewlore; // the program users run
+    StartFigures bare;      // the bare Qt window, the yardstick
+    StartFigures brewlore;  // the program users run, each start its first
+    StartFigures returning; // the same, started before: its settings exist
     // Milliseconds from the synthetic click until the reading window was
     // mapped, and the peak resident memory then, in KiB.
     double readingAfterClickMs = -1;
@@ -33,7 +34,9 @@ struct LaunchResults
 
 // Starts the bare window and the program `starts` times each, interleaved and
 // in alternating order, each with fresh runtime and settings folders under
-// scratchDir; the program's last start also plays one reading.
+// scratchDir; the program's last start also plays one reading. Between them,
+// the program starts as it does for a user who has run it before: with the
+// settings folder an earlier start left.
 LaunchResults ProbeLaunches(const QString &brewlore, const QString &bareWindow, int starts,
                             const QString &scratchDir);
 
