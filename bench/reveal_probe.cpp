@@ -1,7 +1,8 @@
 #include "reveal_probe.h"
 
 #include "app/forms_registry.h"
-#include "reading/modSymbols.h"
+#include "reading/symbol_catalogue.h"
+#include "reading/symbol_draw.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -11,7 +11,7 @@
 #include "platform/clock.h"
 #include "platform/process_end.h"
 #include "platform/random.h"
-#include "web/modHelp.h"
+#include "web/update_reminder.h"
 
 #include <QApplication>
 #include <QDir>

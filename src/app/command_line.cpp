@@ -2,7 +2,8 @@
 
 #include "brewlore_version.h"
 #include "platform/random.h"
-#include "reading/modSymbols.h"
+#include "reading/symbol_catalogue.h"
+#include "reading/symbol_draw.h"
 #include "translations.h"
 
 #include <QCommandLineParser>

@@ -5,7 +5,7 @@
 #include "platform/message_box.h"
 #include "platform/random.h"
 #include "web/cobrand.h"
-#include "web/modHelp.h"
+#include "web/update_reminder.h"
 
 #include <QCoreApplication>
 

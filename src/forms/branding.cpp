@@ -1,8 +1,8 @@
 #include "branding.h"
 
 #include "form_style.h"
-#include "web/modHelp.h"
 #include "web/promotions.h"
+#include "web/site_pages.h"
 
 #include <QCoreApplication>
 #include <QMenuBar>

@@ -4,7 +4,7 @@
 #include "link_label.h"
 #include "pictures.h"
 #include "platform/geometry.h"
-#include "web/modHelp.h"
+#include "web/site_pages.h"
 
 #include <QGuiApplication>
 #include <QLabel>

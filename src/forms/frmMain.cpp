@@ -6,9 +6,10 @@
 #include "pictures.h"
 #include "platform/clock.h"
 #include "platform/geometry.h"
-#include "reading/modSymbols.h"
+#include "reading/symbol_catalogue.h"
+#include "reading/symbol_draw.h"
 #include "shape.h"
-#include "web/modHelp.h"
+#include "web/update_reminder.h"
 
 #include <QCloseEvent>
 #include <QFrame>

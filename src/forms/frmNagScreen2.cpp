@@ -7,11 +7,11 @@
 #include "platform/geometry.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
-#include "referral/modTellAFriend.h"
 #include "referral/prompt_text_field.h"
+#include "referral/tell_a_friend.h"
 #include "referral/trim.h"
 #include "text_limit.h"
-#include "web/modHelp.h"
+#include "web/site_pages.h"
 
 #include <QApplication>
 #include <QCheckBox>

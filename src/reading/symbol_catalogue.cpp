@@ -1,4 +1,4 @@
-#include "modSymbols.h"
+#include "symbol_catalogue.h"
 
 #include <QCoreApplication>
 
@@ -295,7 +295,6 @@ const Entry catalogue[SymbolCount] = {
 
 SymbolTable SymbolNames;
 SymbolTable SymbolMeanings;
-int16_t CurrentSymbol = 0;
 
 void LoadSymbols()
 {

@@ -1,10 +1,13 @@
-#include "modSymbols.h"
+#include "symbol_draw.h"
 
 #include "platform/random.h"
+#include "symbol_catalogue.h"
 
 #include <cmath>
 
 namespace modSymbols {
+
+int16_t CurrentSymbol = 0;
 
 int16_t SymbolForValue(float r)
 {

@@ -1,8 +1,8 @@
-#include "modTellAFriend.h"
+#include "tell_a_friend.h"
 
 #include "platform/browser.h"
 #include "platform/message_box.h"
-#include "web/modHelp.h"
+#include "web/site_pages.h"
 
 #include <QCoreApplication>
 #include <QUrl>

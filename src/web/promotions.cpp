@@ -1,6 +1,6 @@
 #include "promotions.h"
 
-#include "modHelp.h"
+#include "site_pages.h"
 
 #include <QCoreApplication>
 

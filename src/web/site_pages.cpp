@@ -1,4 +1,4 @@
-#include "modHelp.h"
+#include "site_pages.h"
 
 #include "platform/browser.h"
 

@@ -1,4 +1,6 @@
-#include "modHelp.h"
+#include "update_reminder.h"
+
+#include "site_pages.h"
 
 #include "platform/clock.h"
 #include "platform/message_box.h"

@@ -1,4 +1,4 @@
-#include "reading/modSymbols.h"
+#include "reading/symbol_catalogue.h"
 
 #include <QDir>
 #include <QProcess>

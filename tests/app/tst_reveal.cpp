@@ -1,5 +1,5 @@
 #include "app/forms_registry.h"
-#include "reading/modSymbols.h"
+#include "reading/symbol_draw.h"
 #include "support/seams.h"
 #include "support/test_clock.h"
 

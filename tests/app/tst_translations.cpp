@@ -2,8 +2,8 @@
 #include "app/translations.h"
 #include "forms/form_style.h"
 #include "forms/frmAbout.h"
-#include "reading/modSymbols.h"
-#include "referral/modTellAFriend.h"
+#include "reading/symbol_catalogue.h"
+#include "referral/tell_a_friend.h"
 #include "support/seams.h"
 #include "support/test_clock.h"
 

@@ -3,7 +3,7 @@
 #include "forms/frmMain.h"
 #include "forms/frmNagScreen2.h"
 #include "forms/pictures.h"
-#include "reading/modSymbols.h"
+#include "reading/symbol_catalogue.h"
 #include "support/seams.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 #include "app/forms_registry.h"
-#include "referral/modTellAFriend.h"
+#include "referral/tell_a_friend.h"
 #include "support/seams.h"
-#include "web/modHelp.h"
+#include "web/site_pages.h"
 
 #include <QCheckBox>
 #include <QClipboard>

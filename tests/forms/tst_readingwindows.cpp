@@ -1,9 +1,9 @@
 #include "forms/frmDisplay.h"
 #include "forms/frmMain.h"
 #include "forms/menu_bar_style.h"
-#include "reading/modSymbols.h"
+#include "reading/symbol_catalogue.h"
 #include "support/seams.h"
-#include "web/modHelp.h"
+#include "web/site_pages.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,5 +1,6 @@
 #include "platform/random.h"
-#include "reading/modSymbols.h"
+#include "reading/symbol_catalogue.h"
+#include "reading/symbol_draw.h"
 
 #include <QtTest>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "referral/modTellAFriend.h"
+#include "referral/tell_a_friend.h"
 #include "referral/trim.h"
-#include "web/modHelp.h"
+#include "web/site_pages.h"
 
 #include <QTest>
 #include <random>

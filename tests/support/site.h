@@ -2,7 +2,7 @@
 // The address a page key must open. The site base address is whatever the
 // build was configured with, so a branded build passes the same tests.
 
-#include "web/modHelp.h"
+#include "web/site_pages.h"
 
 inline QString sitePage(const char *pageKey)
 {

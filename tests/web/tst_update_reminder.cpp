@@ -1,8 +1,8 @@
 #include "platform/settings_store.h"
 #include "support/seams.h"
 #include "support/site.h"
-#include "web/modHelp.h"
 #include "web/settings_transform.h"
+#include "web/update_reminder.h"
 
 #include <QFile>
 #include <QLocale>

@@ -20,7 +20,4 @@ void OpenFullBrandPage(); // "fully-branded"
 void OpenHomePage();      // "home-page"
 void OpenDownloadPage();  // "download-web-page"
 
-// Asks now and then whether to look for a newer version.
-void CheckForUpdate();
-
 } // namespace modHelp

@@ -1,0 +1,17 @@
+#pragma once
+// The draw: a reading takes the next value of the shared generator and turns
+// it into an index of the catalogue (symbol_catalogue.h), from 1 to 79.
+
+#include <cstdint>
+
+namespace modSymbols {
+
+extern int16_t CurrentSymbol; // 0 until the first draw
+
+// The index a generator value r (0 <= r < 1) stands for: floor(r * 79 + 1).
+int16_t SymbolForValue(float r);
+
+// Takes the next value of the shared generator into CurrentSymbol.
+void DrawSymbol();
+
+} // namespace modSymbols
