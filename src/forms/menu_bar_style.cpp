@@ -1,5 +1,6 @@
 #include "menu_bar_style.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
@@ -32,6 +33,8 @@ QIcon drawnArrow(bool horizontal, qreal ratio)
 class ApplicationStyle : public QProxyStyle
 {
 public:
+    explicit ApplicationStyle(const QString &base) : QProxyStyle(base) {}
+
     QIcon standardIcon(StandardPixmap icon, const QStyleOption *option,
                        const QWidget *widget) const override
     {
@@ -49,6 +52,10 @@ public:
 
 } // namespace
 
-QStyle *makeApplicationStyle() { return new ApplicationStyle; }
+QStyle *makeApplicationStyle()
+{
+    // Over the style in use, so that -style and QT_STYLE_OVERRIDE still choose it.
+    return new ApplicationStyle(QApplication::style()->name());
+}
 
 } // namespace forms

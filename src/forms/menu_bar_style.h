@@ -1,5 +1,5 @@
 #pragma once
-// The application's style: the platform's own, except for the arrow a menu
+// The application's style: the one chosen, except for the arrow a menu
 // bar shows when its menus overflow. Qt reads its own arrow picture by file
 // name as the menu bar is built, which first loads and asks every image
 // plugin installed whether it reads the file: a few milliseconds of start-up
@@ -10,7 +10,8 @@ class QStyle;
 
 namespace forms {
 
-// A new style over the platform's default one; the application takes it.
+// A new style over the one the application uses now (the platform's, or the
+// one chosen with -style or QT_STYLE_OVERRIDE); the application takes it.
 QStyle *makeApplicationStyle();
 
 } // namespace forms

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStyle>
@@ -31,6 +32,8 @@ private slots:
     void everyTextShowsWhole_data();
     void everyTextShowsWhole();
     void overflowingMenusShowTheirArrow();
+    void chosenStyleIsKept_data();
+    void chosenStyleIsKept();
 
     void pageControls_data();
     void pageControls();
@@ -281,28 +284,57 @@ void tst_ReadingWindows::overflowingMenusShowTheirArrow()
 {
     // The program's style draws the arrow of a menu bar whose menus do not
     // fit (a long translation, a large font) instead of reading Qt's picture.
-    const std::unique_ptr<QStyle> style(forms::makeApplicationStyle());
-    QWidget window;
-    window.setStyle(style.get());
-    auto *bar = new QMenuBar(&window);
-    bar->setStyle(style.get());
-    for (int i = 0; i < 12; ++i)
-        bar->addMenu(QStringLiteral("Menu with a long name %1").arg(i));
-    bar->setGeometry(0, 0, 200, bar->sizeHint().height());
-    window.resize(200, 100);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QString before = QApplication::style()->name();
+    const QImage qts = QApplication::style()
+                           ->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
+                           .pixmap(16)
+                           .toImage()
+                           .convertToFormat(QImage::Format_ARGB32);
+    QApplication::setStyle(forms::makeApplicationStyle());
+    QImage drawn;
+    {
+        QWidget window;
+        auto *bar = new QMenuBar(&window);
+        for (int i = 0; i < 12; ++i)
+            bar->addMenu(QStringLiteral("Menu with a long name %1").arg(i));
+        bar->setGeometry(0, 0, 200, bar->sizeHint().height());
+        window.resize(200, 100);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *arrow = bar->findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button"));
+        QVERIFY(arrow);
+        QTRY_VERIFY(arrow->isVisible());
+        drawn = arrow->icon().pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32);
+    }
+    QApplication::setStyle(before);
 
-    auto *arrow = bar->findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button"));
-    QVERIFY(arrow);
-    QTRY_VERIFY(arrow->isVisible());
-    const QImage drawn = arrow->icon().pixmap(16).toImage();
-    QVERIFY(!drawn.isNull());
     int ink = 0;
     for (int y = 0; y < drawn.height(); ++y)
         for (int x = 0; x < drawn.width(); ++x)
             ink += qAlpha(drawn.pixel(x, y)) > 128;
     QVERIFY2(ink >= 8, qPrintable(QString::number(ink)));
+    QVERIFY(drawn != qts); // the drawn arrow, not the picture Qt would read
+}
+
+void tst_ReadingWindows::chosenStyleIsKept_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("fusion") << QStringLiteral("fusion");
+    QTest::newRow("windows") << QStringLiteral("windows");
+}
+
+void tst_ReadingWindows::chosenStyleIsKept()
+{
+    // -style and QT_STYLE_OVERRIDE choose the application's style before the
+    // program puts its own over it: the chosen one must stay underneath.
+    QFETCH(QString, chosen);
+    const QString before = QApplication::style()->name();
+    QApplication::setStyle(chosen);
+    const std::unique_ptr<QStyle> style(forms::makeApplicationStyle());
+    QApplication::setStyle(before);
+    auto *proxy = qobject_cast<QProxyStyle *>(style.get());
+    QVERIFY(proxy);
+    QCOMPARE(proxy->baseStyle()->name(), chosen);
 }
 
 QTEST_MAIN(tst_ReadingWindows)
