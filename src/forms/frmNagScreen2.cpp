@@ -59,7 +59,7 @@ QLineEdit *lineBox(QWidget *frame, const char *name, QRect geometry, QFont font,
     box->setObjectName(QLatin1String(name));
     box->setGeometry(geometry);
     box->setFont(font);
-    box->setMaxLength(maxLength);
+    limitLength(box, maxLength);
     return box;
 }
 

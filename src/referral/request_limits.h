@@ -21,10 +21,18 @@ constexpr int MaxNameLength = 64;     // the user's and the friend's name
 constexpr int MaxEmailLength = 254;   // either e-mail address, RFC 5321's limit
 constexpr int MaxMessageLength = 200; // characters in the message box
 
-constexpr int MaxEncodedPerUnit = 9;
-
-// The longest request address handed to the browser launch. The bounds
-// above leave room for a site base address several times as long as ours.
+// The longest request address the bounds above let the form make. They leave
+// room for a site base address several times as long as ours.
 constexpr int MaxRequestLength = 8000;
+
+// The longest address handed to the browser launch; a longer one is refused
+// with the launch's failure message. Windows shells may refuse an address of
+// more than 2,083 characters, which only a long referral in a non-Latin
+// script reaches; elsewhere every request the form makes goes out.
+#ifdef _WIN32
+constexpr int MaxLaunchLength = 2083;
+#else
+constexpr int MaxLaunchLength = MaxRequestLength;
+#endif
 
 } // namespace modTellAFriend

@@ -54,6 +54,8 @@ private slots:
     void pastedFloodIsCut_data();
     void pastedFloodIsCut();
     void messageCutKeepsWholeCharacters();
+    void cutKeepsWholeCharacters_data();
+    void cutKeepsWholeCharacters();
     void floodedFormSendsOneShortRequest();
     void failedLaunchIsToldAndKeepsEverything();
 };
@@ -402,6 +404,54 @@ void tst_NagScreen::messageCutKeepsWholeCharacters()
     message->moveCursor(QTextCursor::Start);
     message->insertPlainText(QStringLiteral("new"));
     QCOMPARE(message->toPlainText(), QString(modTellAFriend::MaxMessageLength, QLatin1Char('m')));
+    nag->hide();
+}
+
+void tst_NagScreen::cutKeepsWholeCharacters_data()
+{
+    // Emoji pasted into a box after one letter, at its end or before its last
+    // letter, cut where the bound falls half-way through one of them.
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("caret");
+    for (const char *box :
+         {"txtName", "txtFriendName", "txtEmail", "txtFriendEmail", "txtMessage"}) {
+        QTest::addRow("%s, at the end", box) << box << 2;
+        QTest::addRow("%s, inside", box) << box << 1;
+    }
+}
+
+void tst_NagScreen::cutKeepsWholeCharacters()
+{
+    QFETCH(QString, box);
+    QFETCH(int, caret);
+    Seams seams;
+    FormsRegistry forms;
+    forms::frmNagScreen2 *nag = showExitWindow(forms);
+    QVERIFY(nag);
+    QApplication::clipboard()->setText(QStringLiteral("\U0001F600").repeated(1'000));
+    QString kept;
+    int bound = 0;
+    if (auto *line = control<QLineEdit>(nag, qPrintable(box))) {
+        bound = line->maxLength();
+        line->setText(QStringLiteral("xy"));
+        line->setCursorPosition(caret);
+        line->paste();
+        kept = line->text();
+    } else {
+        bound = modTellAFriend::MaxMessageLength;
+        auto *message = control<QPlainTextEdit>(nag, "txtMessage");
+        message->setPlainText(QStringLiteral("xy"));
+        QTextCursor at = message->textCursor();
+        at.setPosition(caret);
+        message->setTextCursor(at);
+        message->paste();
+        kept = message->toPlainText();
+        // Undo takes back the paste and its cut as one step.
+        message->undo();
+        QCOMPARE(message->toPlainText(), QStringLiteral("xy"));
+    }
+    const QString emoji = QStringLiteral("\U0001F600").repeated((bound - 2) / 2);
+    QCOMPARE(kept, caret == 2 ? "xy" + emoji : "x" + emoji + "y");
     nag->hide();
 }
 
