@@ -131,8 +131,9 @@ private:
     bool m_ok = false;
 };
 
-// Starts the program with its own runtime folder (where its single-instance
-// lock lives) and settings folder, so that every start is a first start.
+// Starts the program with the runtime and settings folders of `home` (its
+// single-instance lock lives beside the settings): a fresh home makes a
+// first start.
 pid_t spawn(const QString &executable, const QString &home)
 {
     const QString runtime = home + QStringLiteral("/runtime");

@@ -69,8 +69,8 @@ echo "$version"
 
 echo "== first start of the installed program"
 caption="Brewlore v$(dpkg-deb --field "$deb" Version)"
-# Its own runtime folder (the single-instance lock) and settings folder, so a
-# running copy of the user's does not turn it away.
+# Its own runtime folder and settings folder (where the single-instance lock
+# lives), so a running copy of the user's does not turn it away.
 mkdir -p "$root/home/runtime" "$root/home/config"
 chmod 700 "$root/home/runtime"
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \

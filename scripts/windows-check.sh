@@ -21,8 +21,9 @@ x86_64-w64-mingw32-g++ -std=c++17 -Wall -Wextra -Wpedantic -Werror -Isrc \
 echo "windows-check: src/platform/shell_open_win.cpp compiles"
 
 # CMake writes the version and the icon's path into the resource script.
-cmake -S . -B build >/dev/null
-x86_64-w64-mingw32-windres build/src/app/brewlore.rc -O coff -o "$out/brewlore.res.o"
+build_dir=${BREWLORE_BUILD_DIR:-build}
+cmake -S . -B "$build_dir" >/dev/null
+x86_64-w64-mingw32-windres "$build_dir/src/app/brewlore.rc" -O coff -o "$out/brewlore.res.o"
 # Read the compiled resources back: the icon and the version must be in them.
 x86_64-w64-mingw32-windres -i "$out/brewlore.res.o" -O rc -o "$out/brewlore.dump.rc"
 version="$(sed -n 's/^project(Brewlore VERSION \([0-9]*\)\.\([0-9]*\).*/\1, \2, 0, 0/p' CMakeLists.txt)"

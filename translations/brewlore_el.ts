@@ -33,10 +33,6 @@ Without options, Brewlore opens its window.</source>
 <context>
     <name>DisplayCheck</name>
     <message>
-        <source>the display did not accept a connection</source>
-        <translation>η οθόνη δεν δέχτηκε σύνδεση</translation>
-    </message>
-    <message>
         <source>no display was found (neither WAYLAND_DISPLAY nor DISPLAY is set)</source>
         <translation>δεν βρέθηκε οθόνη (δεν έχει οριστεί ούτε WAYLAND_DISPLAY ούτε DISPLAY)</translation>
     </message>
@@ -47,6 +43,14 @@ Without options, Brewlore opens its window.</source>
     <message>
         <source>%1: cannot open its window: %2. For a reading in this terminal, run: %1 --reading</source>
         <translation>%1: δεν μπορεί να ανοίξει το παράθυρό του: %2. Για ανάγνωση σε αυτό το τερματικό, εκτελέστε: %1 --reading</translation>
+    </message>
+    <message>
+        <source>its display could not be opened</source>
+        <translation>η οθόνη του δεν μπόρεσε να ανοίξει</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ή %2</translation>
     </message>
 </context>
 <context>

@@ -33,10 +33,6 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
 <context>
     <name>DisplayCheck</name>
     <message>
-        <source>the display did not accept a connection</source>
-        <translation>ekran bağlantıyı kabul etmedi</translation>
-    </message>
-    <message>
         <source>no display was found (neither WAYLAND_DISPLAY nor DISPLAY is set)</source>
         <translation>ekran bulunamadı (ne WAYLAND_DISPLAY ne de DISPLAY ayarlı)</translation>
     </message>
@@ -47,6 +43,14 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     <message>
         <source>%1: cannot open its window: %2. For a reading in this terminal, run: %1 --reading</source>
         <translation>%1: penceresini açamıyor: %2. Bu uçbirimde fal için şunu çalıştırın: %1 --reading</translation>
+    </message>
+    <message>
+        <source>its display could not be opened</source>
+        <translation>ekranı açılamadı</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ya da %2</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QList>
+#include <QMutex>
 #include <QString>
 #include <QStringList>
 #include <cstdio>
@@ -18,7 +19,7 @@ class DisplayCheck
 public:
     static QString MissingDisplay(int argc, char *argv[]);
     static void Report(const char *argv0, const QString &reason);
-    static QString Unreachable() { return tr("the display did not accept a connection"); }
+    static QString Unreachable() { return tr("its display could not be opened"); }
 };
 
 bool isSet(const char *variable) { return !qEnvironmentVariableIsEmpty(variable); }
@@ -64,8 +65,9 @@ QString DisplayCheck::MissingDisplay(int argc, char *argv[])
     if (needed.isEmpty())
         return {};
     needed.removeDuplicates();
-    return tr("the platform \"%1\" needs %2, which is not set")
-        .arg(platform, needed.join(QLatin1String(" or ")));
+    const QString variables =
+        needed.size() == 1 ? needed.first() : tr("%1 or %2").arg(needed[0], needed[1]);
+    return tr("the platform \"%1\" needs %2, which is not set").arg(platform, variables);
 #else
     Q_UNUSED(argc);
     Q_UNUSED(argv);
@@ -95,6 +97,7 @@ struct HeldMessage
 };
 
 QList<HeldMessage> held;
+QMutex heldLock; // the platform's own threads may log while it opens
 
 // Release builds log without file and function: keep them absent, not empty.
 const char *orNull(const QByteArray &text) { return text.isNull() ? nullptr : text.constData(); }
@@ -102,9 +105,23 @@ const char *orNull(const QByteArray &text) { return text.isNull() ? nullptr : te
 QtMessageHandler previousHandler = nullptr;
 const char *watchedProgram = "";
 
+// Hands the held messages to the handler that was there before.
+void replayHeld()
+{
+    for (const HeldMessage &message : std::as_const(held)) {
+        const QMessageLogContext context(orNull(message.file), message.line,
+                                         orNull(message.function), orNull(message.category));
+        if (previousHandler)
+            previousHandler(message.type, context, message.text);
+    }
+    held.clear();
+}
+
 void holdOrEnd(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    // Qt gives up on its platform plugin with a fatal message and would abort.
+    const QMutexLocker locker(&heldLock);
+    // Qt gives up on its platform plugin with a fatal message and would
+    // abort: one line instead, as when there is no display at all.
     if (type == QtFatalMsg) {
         DisplayCheck::Report(watchedProgram, DisplayCheck::Unreachable());
         std::_Exit(1);
@@ -116,8 +133,9 @@ void holdOrEnd(QtMsgType type, const QMessageLogContext &context, const QString 
 
 bool DisplayAvailable(int argc, char *argv[])
 {
-    const QString reason = DisplayCheck::MissingDisplay(argc, argv);
-    if (reason.isEmpty())
+    // Asked first without a translation: a start with a display must not pay
+    // for an application object of its own.
+    if (DisplayCheck::MissingDisplay(argc, argv).isEmpty())
         return true;
     // In the reader's language: a core application is enough to read it.
     QCoreApplication app(argc, argv);
@@ -135,11 +153,6 @@ void WatchDisplayOpening(const char *argv0)
 void DisplayOpened()
 {
     qInstallMessageHandler(previousHandler);
-    for (const HeldMessage &message : std::as_const(held)) {
-        const QMessageLogContext context(orNull(message.file), message.line,
-                                         orNull(message.function), orNull(message.category));
-        if (previousHandler)
-            previousHandler(message.type, context, message.text);
-    }
-    held.clear();
+    const QMutexLocker locker(&heldLock);
+    replayHeld();
 }

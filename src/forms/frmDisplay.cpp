@@ -123,8 +123,8 @@ void frmDisplay::mnuAbout_Click() { emit aboutRequested(); }
 
 void frmDisplay::closeEvent(QCloseEvent *event)
 {
-    // Leaving the reading brings up the exit window; Back brings it up and
-    // hides it again straight away.
+    // Leaving the reading brings up the exit window (Back only loads it,
+    // hidden); the registry takes that step.
     event->accept();
     emit unloaded();
 }

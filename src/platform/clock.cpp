@@ -47,8 +47,6 @@ void setDateSource(DateSource s) { dateSource() = std::move(s); }
 
 void setPauseClock(PauseClock *clock) { replacement = clock; }
 
-void WaitMilliseconds(int milliseconds) { pauseClock().Wait(milliseconds); }
-
 PauseSchedule::PauseSchedule() : m_start(pauseClock().NowMilliseconds()) {}
 
 void PauseSchedule::Pause(int seconds)
@@ -58,7 +56,7 @@ void PauseSchedule::Pause(int seconds)
     if (now - m_due > length / 2)
         m_due = now;
     m_due += length;
-    WaitMilliseconds(int(m_due - now));
+    pauseClock().Wait(int(m_due - now));
 }
 
 } // namespace platform

@@ -31,10 +31,6 @@ public:
 // Null brings back the real clock.
 void setPauseClock(PauseClock *clock);
 
-// Processes events for the given time, then returns; returns early when every
-// event loop is told to end.
-void WaitMilliseconds(int milliseconds);
-
 // The waits of one animation, kept to its own timetable: each pause ends a
 // whole number of seconds after the previous step was due, so the few
 // milliseconds that every wake-up and repaint take do not add up from step
