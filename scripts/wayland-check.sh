@@ -2,13 +2,14 @@
 # Installs what is missing and runs the real start-up and windows natively on
 # Wayland, under a headless Weston: start, one reading (the real four-second
 # reveal), Back, Exit, which must end with status 0. Every step is bounded in
-# time, and Weston is stopped however the run ends.
+# time, and Weston is stopped however the run ends. Then the program itself
+# starts there, through its own main(), with nothing but WAYLAND_DISPLAY set.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh weston qt6-wayland
 build_dir=${BREWLORE_BUILD_DIR:-build}
 cmake -S . -B "$build_dir" >/dev/null
-cmake --build "$build_dir" --parallel "$(nproc)" --target brewlore_wayland_smoke
+cmake --build "$build_dir" --parallel "$(nproc)" --target brewlore_wayland_smoke brewlore
 
 fail() {
     echo "wayland-check: $*" >&2
@@ -56,3 +57,25 @@ if [ "$status" -ne 0 ]; then
     fail "the run on Weston $weston_version ended with status $status"
 fi
 echo "wayland-check: start, one reading, Back and Exit on Weston $weston_version: status 0"
+
+# The program itself, through its own main(): the display check lets it on,
+# Qt picks the Wayland plugin from WAYLAND_DISPLAY alone, and the window
+# program runs until it is told to end.
+env -u DISPLAY -u QT_QPA_PLATFORM -u QT_LOGGING_RULES XDG_RUNTIME_DIR="$runtime" \
+    WAYLAND_DISPLAY="$socket" HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/program" \
+    "$build_dir/src/app/brewlore" >"$scratch/program.log" 2>&1 &
+program=$!
+sleep 3
+if ! kill -0 "$program" 2>/dev/null; then
+    wait "$program" && status=0 || status=$?
+    cat "$scratch/program.log" >&2
+    fail "brewlore ended by itself on Weston $weston_version (status $status)"
+fi
+kill "$program"
+wait "$program" 2>/dev/null || true
+[ -f "$scratch/program/brewlore/brewlore.lock" ] || fail "brewlore did not start its window program"
+if [ -s "$scratch/program.log" ]; then
+    cat "$scratch/program.log" >&2
+    fail "brewlore said something on Weston $weston_version"
+fi
+echo "wayland-check: brewlore itself starts natively on Weston $weston_version"
