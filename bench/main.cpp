@@ -20,7 +20,7 @@ using namespace bench;
 
 namespace {
 
-constexpr int Starts = 11; // of each program; odd, so the median is one start
+constexpr int Starts = 31; // of each program; odd, so the median is one start
 constexpr double CpuTargetMs = 40;
 constexpr double StepTargetMs = 15;
 constexpr double StartTargetMs = 150;
