@@ -99,9 +99,9 @@ void OpenReferralPage()
     // The bounded fields keep every request within the limit; only a site
     // address far longer than ours could pass it, and such a request is
     // refused here rather than by the system.
-    if (ReferralUrl.size() <= MaxLaunchLength && platform::OpenAddress(ReferralUrl))
-        return;
-    platform::MsgBox(LaunchFailureText(), platform::vbCritical);
+    const auto tell = [] { platform::MsgBox(LaunchFailureText(), platform::vbCritical); };
+    if (ReferralUrl.size() > MaxLaunchLength || !platform::OpenAddress(ReferralUrl, tell))
+        tell();
 }
 
 } // namespace modTellAFriend

@@ -1,8 +1,12 @@
 #include "platform/browser.h"
+#include "platform/message_box.h"
+#include "referral/tell_a_friend.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <QTimer>
 #include <QtTest>
 #include <unistd.h>
 
@@ -86,6 +90,10 @@ private slots:
     void addressIsOneArgument();
     void launcherComplaintsReachNoLog();
     void missingLauncherIsAFailure();
+    void launcherThatFailsIsHeardOfLater_data();
+    void launcherThatFailsIsHeardOfLater();
+    void referralSaysSoWhenTheLauncherFails();
+    void programEndLetsTheLauncherFinish();
     void handlerGivesTheAnswer();
 
 private:
@@ -103,8 +111,9 @@ void tst_Browser::initTestCase()
                  "printf '%s' \"$1\" > \"$0.arg\"\n"
                  "echo \"xdg-open: no method available for opening '$1'\" >&2\n"
                  "echo \"$1\"\n"
+                 "sleep ${BREWLORE_FAKE_DELAY:-0}\n"
                  "touch \"$0.done\"\n"
-                 "exit 3\n");
+                 "exit ${BREWLORE_FAKE_STATUS:-3}\n");
     script.close();
     QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     m_path = qgetenv("PATH");
@@ -147,8 +156,8 @@ void tst_Browser::addressIsOneArgument()
 
 void tst_Browser::launcherComplaintsReachNoLog()
 {
-    // The launcher starts, so the launch counts as opened; what it says
-    // about the address afterwards goes nowhere.
+    // The launcher starts, so the launch is taken; what it says about the
+    // address afterwards goes nowhere.
     const QString address = requestCarrying(QStringLiteral("Pinchas"), 2'000);
     ErrorCapture capture;
     QVERIFY(platform::OpenAddress(address));
@@ -168,6 +177,61 @@ void tst_Browser::missingLauncherIsAFailure()
     qputenv("PATH", m_bin.path().toLocal8Bit() + ':' + m_path);
     QVERIFY(!opened);
     QVERIFY2(!written.contains(QLatin1String("Pinchas")), qPrintable(written));
+}
+
+void tst_Browser::launcherThatFailsIsHeardOfLater_data()
+{
+    QTest::addColumn<QByteArray>("status"); // the launcher's exit status
+    QTest::addColumn<int>("heard");
+    QTest::newRow("no browser found") << QByteArray("3") << 1;
+    QTest::newRow("the action failed") << QByteArray("4") << 1;
+    QTest::newRow("handed on") << QByteArray("0") << 0;
+}
+
+void tst_Browser::launcherThatFailsIsHeardOfLater()
+{
+    // The launcher starts, so the launch is taken; how it ends comes later.
+    QFETCH(QByteArray, status);
+    QFETCH(int, heard);
+    qputenv("BREWLORE_FAKE_STATUS", status);
+    int failures = 0;
+    QVERIFY(platform::OpenAddress(QStringLiteral("https://a.example/"), [&] { ++failures; }));
+    // Watched until it ends, then let go.
+    QTRY_VERIFY(qApp->findChildren<QProcess *>().isEmpty());
+    qunsetenv("BREWLORE_FAKE_STATUS");
+    QCOMPARE(failures, heard);
+}
+
+void tst_Browser::referralSaysSoWhenTheLauncherFails()
+{
+    // The referral is the one launch whose failure the user is told of,
+    // also when the launcher fails after it started.
+    QStringList shown;
+    platform::setMessageBoxHandler([&](const QString &text, int) {
+        shown.append(text);
+        return int(platform::vbOK);
+    });
+    modTellAFriend::ReferralUrl = requestCarrying(QStringLiteral("Pinchas"), 500);
+    modTellAFriend::OpenReferralPage();
+    QVERIFY(shown.isEmpty()); // not yet: the launcher has only started
+    QTRY_COMPARE(shown, QStringList{modTellAFriend::LaunchFailureText()});
+    platform::setMessageBoxHandler({});
+}
+
+void tst_Browser::programEndLetsTheLauncherFinish()
+{
+    // Leaving right after a click must not cut off the page on its way: the
+    // end waits for a launcher still handing the address on, and tells
+    // nothing of how it ended.
+    qputenv("BREWLORE_FAKE_DELAY", "0.3");
+    int failures = 0;
+    QVERIFY(platform::OpenAddress(QStringLiteral("https://a.example/"), [&] { ++failures; }));
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    qunsetenv("BREWLORE_FAKE_DELAY");
+    QVERIFY(QFile::exists(m_bin.filePath(QStringLiteral("xdg-open.done"))));
+    QCoreApplication::processEvents();
+    QCOMPARE(failures, 0);
 }
 
 void tst_Browser::handlerGivesTheAnswer()
