@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     fonts-dejavu-core
 )

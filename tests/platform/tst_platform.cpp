@@ -1,4 +1,5 @@
 #include "platform/clock.h"
+#include "platform/font_warmup.h"
 #include "platform/geometry.h"
 #include "platform/instance_guard.h"
 #include "platform/message_box.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -18,6 +20,10 @@ class tst_Platform : public QObject
 {
     Q_OBJECT
 private slots:
+    // First, while Qt has measured no text yet.
+    void fontWarmUpLeavesQtItsFonts_data();
+    void fontWarmUpLeavesQtItsFonts();
+
     void twips_data();
     void twips();
     void colours_data();
@@ -37,6 +43,31 @@ private slots:
     void guardSitsBesideTheSettings();
     void guardThatCannotBeMadeLetsEveryCopyStart();
 };
+
+void tst_Platform::fontWarmUpLeavesQtItsFonts_data()
+{
+    // Ended by the destructor alone, or waited for, once or again.
+    QTest::addColumn<int>("waits");
+    QTest::newRow("never waited for") << 0;
+    QTest::newRow("waited for") << 1;
+    QTest::newRow("waited for twice") << 2;
+}
+
+void tst_Platform::fontWarmUpLeavesQtItsFonts()
+{
+    QFETCH(int, waits);
+    {
+        platform::FontWarmUp warmUp;
+        for (int i = 0; i < waits; ++i)
+            warmUp.Wait();
+    }
+    // The set-up installs DejaVu Sans, which Qt must still find by name.
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    const QFontInfo found(font);
+    QCOMPARE(found.family(), QStringLiteral("DejaVu Sans"));
+    QVERIFY(found.bold());
+}
 
 void tst_Platform::twips_data()
 {
