@@ -21,6 +21,11 @@ trap 'rm -rf "$tmp"' EXIT
 
 # No timestamps or comments in the PNGs, so re-running gives byte-identical files.
 png_opts=(-strip -define 'png:exclude-chunks=date,time')
+# The pictures built into the program are stored without compression: they
+# are read while the main window is built, and a few kilobytes more in the
+# program are cheaper than inflating them there.
+res_opts=("${png_opts[@]}" -define png:compression-level=0 -define png:compression-filter=0
+    -define png:compression-strategy=0)
 
 mkdir -p "$res"
 
@@ -32,11 +37,11 @@ mkdir -p "$res"
 rsvg-convert -w 1096 -h 792 "$here/coffeepot.svg" -o "$tmp/coffeepot.png"
 convert "$tmp/coffeepot.png" -background '#3f2f21' -flatten -filter Lanczos -resize '137x99!' \
     -strip -sampling-factor 1x1 -quality 92 "$tmp/coffeepot.jpg"
-convert "$tmp/coffeepot.jpg" "${png_opts[@]}" "PNG24:$res/coffeepot.png"
+convert "$tmp/coffeepot.jpg" "${res_opts[@]}" "PNG24:$res/coffeepot.png"
 # Its twin is lossless: at twice the size the edges are what the eye sees.
 rsvg-convert -w 2192 -h 1584 "$here/coffeepot.svg" -o "$tmp/coffeepot-2x.png"
 convert "$tmp/coffeepot-2x.png" -background '#3f2f21' -flatten -filter Lanczos -resize '274x198!' \
-    "${png_opts[@]}" "PNG24:$res/coffeepot@2x.png"
+    "${res_opts[@]}" "PNG24:$res/coffeepot@2x.png"
 
 # Program icon: each size rendered straight from the vector source.
 for s in 16 22 24 32 48 64 128 256; do
@@ -46,22 +51,22 @@ for s in 16 22 24 32 48 64 128 256; do
 done
 mkdir -p "$icons/scalable/apps"
 cp "$here/brewlore-icon.svg" "$icons/scalable/apps/brewlore.svg"
-convert "$tmp/icon-32.png" "${png_opts[@]}" "PNG32:$res/brewlore.png"
-convert "$tmp/icon-64.png" "${png_opts[@]}" "PNG32:$res/brewlore@2x.png"
+convert "$tmp/icon-32.png" "${res_opts[@]}" "PNG32:$res/brewlore.png"
+convert "$tmp/icon-64.png" "${res_opts[@]}" "PNG32:$res/brewlore@2x.png"
 convert "$tmp/icon-16.png" "$tmp/icon-24.png" "$tmp/icon-32.png" "$tmp/icon-48.png" \
     "$tmp/icon-256.png" "$res/brewlore.ico"
 
 # Link cursor. The two-colour one is the same grid with every skin and cuff
 # shade turned white and the creases black, so both share one hot spot.
-convert "$here/hand-16.xpm" "${png_opts[@]}" "PNG32:$res/hand-16.png"
+convert "$here/hand-16.xpm" "${res_opts[@]}" "PNG32:$res/hand-16.png"
 sed -e 's/^"\([WSDCcb]\) c #[0-9A-Fa-f]\{6\}"/"\1 c #FFFFFF"/' \
     -e 's/^"E c #[0-9A-Fa-f]\{6\}"/"E c #000000"/' \
     "$here/hand-16.xpm" > "$tmp/hand-mono.xpm"
-convert "$tmp/hand-mono.xpm" "${png_opts[@]}" "PNG32:$res/hand-mono.png"
+convert "$tmp/hand-mono.xpm" "${res_opts[@]}" "PNG32:$res/hand-mono.png"
 # The hands are pixel art: their twins double every pixel, so the hot spot
 # doubles too and the edges stay as sharp as drawn.
 for hand in hand-16 hand-mono; do
-    convert "$res/$hand.png" -filter point -resize 200% "${png_opts[@]}" "PNG32:$res/$hand@2x.png"
+    convert "$res/$hand.png" -filter point -resize 200% "${res_opts[@]}" "PNG32:$res/$hand@2x.png"
 done
 
 # Catch a broken toolchain early rather than shipping odd-sized files.
