@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the mingw-w64 cross tools if missing and compiles the Windows-only
-# pieces, so that they cannot rot unseen on Linux: the shell launch source
-# (compile only: there is no Qt for Windows here to link against) and the
-# resource script, whose version must be the project's.
+# Installs the mingw-w64 cross tools if missing and compiles the pieces that
+# differ on Windows, so that they cannot rot unseen on Linux: the shell launch
+# source and the font warm-up, which has no fontconfig to read there (compile
+# only: there is no Qt for Windows here to link against), and the resource
+# script, whose version must be the project's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # One thread model is enough for a compile check; the win32 one is the smaller.
@@ -16,9 +17,11 @@ fail() {
 out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
 
-x86_64-w64-mingw32-g++ -std=c++17 -Wall -Wextra -Wpedantic -Werror -Isrc \
-    -c src/platform/shell_open_win.cpp -o "$out/shell_open_win.o"
-echo "windows-check: src/platform/shell_open_win.cpp compiles"
+for source in src/platform/shell_open_win.cpp src/platform/font_warmup.cpp; do
+    x86_64-w64-mingw32-g++ -std=c++17 -Wall -Wextra -Wpedantic -Werror -Isrc \
+        -c "$source" -o "$out/$(basename "$source" .cpp).o"
+    echo "windows-check: $source compiles"
+done
 
 # CMake writes the version and the icon's path into the resource script.
 build_dir=${BREWLORE_BUILD_DIR:-build}
