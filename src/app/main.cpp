@@ -3,6 +3,7 @@
 #include "forms/menu_bar_style.h"
 #include "forms_registry.h"
 #include "platform/font_warmup.h"
+#include "platform/startup_trace.h"
 #include "startup.h"
 #include "translations.h"
 
@@ -10,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    platform::TraceStartup("main()");
     // --help, --version, --reading and mistakes end here, with no display.
     if (const std::optional<int> status = RunCommandLine(argc, argv))
         return *status;
@@ -21,7 +23,9 @@ int main(int argc, char *argv[])
     platform::FontWarmUp fonts;
     QApplication app(argc, argv);
     DisplayOpened();
+    platform::TraceStartup("display opened");
     fonts.Wait();
+    platform::TraceStartup("font configuration read");
     InstallTranslations();
     QApplication::setStyle(forms::makeApplicationStyle());
     QGuiApplication::setDesktopFileName(QStringLiteral("io.example.quillory.Brewlore"));

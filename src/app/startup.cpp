@@ -4,6 +4,7 @@
 #include "platform/instance_guard.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
+#include "platform/startup_trace.h"
 #include "web/cobrand.h"
 #include "web/update_reminder.h"
 
@@ -20,7 +21,11 @@ void StartUp(FormsRegistry &forms)
     }
     platform::Randomize();
     modHelp::CheckForUpdate();
-    forms.Main()->show();
+    platform::TraceStartup("instance and update checked");
+    forms::frmMain *window = forms.Main();
+    platform::TraceStartup("main window built");
+    window->show();
+    platform::TraceStartup("main window shown");
     CoBrand_Randomize(forms);
 }
 

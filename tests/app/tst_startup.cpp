@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -58,6 +59,7 @@ private slots:
     void secondCopyOnlySaysSo();
     void killedCopyDoesNotLockOut();
     void programLocksBesideItsSettings();
+    void traceMarksTheWayToTheWindow();
     void cleanupTestCase();
 
 private:
@@ -138,6 +140,46 @@ void tst_StartUp::programLocksBesideItsSettings()
     program.kill();
     QVERIFY(program.waitForFinished());
     QVERIFY(!lockedByAProcess(path));
+    // Unasked, the start-up trace says nothing, not even its first marks.
+    QVERIFY(!program.readAllStandardError().contains("start-up"));
+}
+
+void tst_StartUp::traceMarksTheWayToTheWindow()
+{
+    QTemporaryDir config, runtime;
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    env.insert(QStringLiteral("BREWLORE_TRACE_STARTUP"), QStringLiteral("1"));
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(BREWLORE_EXE), {});
+    QVERIFY(program.waitForStarted());
+    QByteArray trace;
+    QTRY_VERIFY_WITH_TIMEOUT((trace += program.readAllStandardError()).contains("window shown"),
+                             10000);
+    program.kill();
+    QVERIFY(program.waitForFinished());
+
+    // Each mark once, in the order of the start, on a clock that never goes back.
+    static const QRegularExpression markLine(QStringLiteral(
+        "^brewlore start-up: ([0-9.]+) ms \\(\\+([0-9.]+) ms after main\\(\\)\\): (.+)$"));
+    QStringList marks;
+    double previousAt = -1;
+    for (const QByteArray &line : trace.trimmed().split('\n')) {
+        const QRegularExpressionMatch match = markLine.match(QString::fromUtf8(line));
+        QVERIFY2(match.hasMatch(), line.constData());
+        const double at = match.captured(1).toDouble();
+        QVERIFY2(at >= previousAt, line.constData());
+        previousAt = at;
+        marks << match.captured(3);
+    }
+    QCOMPARE(marks, QStringList({"main()", "display opened", "font configuration read",
+                                 "instance and update checked", "main window built",
+                                 "main window shown"}));
+    QVERIFY(trace.startsWith("brewlore start-up: "));
+    QVERIFY(trace.contains("(+0.000 ms after main()): main()"));
 }
 
 void tst_StartUp::cleanupTestCase()
