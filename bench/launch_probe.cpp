@@ -6,13 +6,16 @@
 #include <QFile>
 #include <QPoint>
 #include <QRect>
+#include <QRegularExpression>
 #include <csignal>
 #include <ctime>
+#include <fcntl.h>
 #include <memory>
 #include <poll.h>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
@@ -133,8 +136,8 @@ private:
 
 // Starts the program with the runtime and settings folders of `home` (its
 // single-instance lock lives beside the settings): a fresh home makes a
-// first start.
-pid_t spawn(const QString &executable, const QString &home)
+// first start. With a trace file, the program writes its start-up marks there.
+pid_t spawn(const QString &executable, const QString &home, const QString &traceFile)
 {
     const QString runtime = home + QStringLiteral("/runtime");
     const QString config = home + QStringLiteral("/config");
@@ -145,14 +148,16 @@ pid_t spawn(const QString &executable, const QString &home)
     std::vector<std::string> env;
     for (char **entry = environ; *entry; ++entry) {
         const std::string text(*entry);
-        const bool replaced = text.rfind("XDG_RUNTIME_DIR=", 0) == 0 ||
-                              text.rfind("XDG_CONFIG_HOME=", 0) == 0 ||
-                              text.rfind("QT_QPA_PLATFORM=", 0) == 0;
+        const bool replaced =
+            text.rfind("XDG_RUNTIME_DIR=", 0) == 0 || text.rfind("XDG_CONFIG_HOME=", 0) == 0 ||
+            text.rfind("QT_QPA_PLATFORM=", 0) == 0 || text.rfind("BREWLORE_TRACE_STARTUP=", 0) == 0;
         if (!replaced)
             env.push_back(text);
     }
     env.push_back("XDG_RUNTIME_DIR=" + runtime.toStdString());
     env.push_back("XDG_CONFIG_HOME=" + config.toStdString());
+    if (!traceFile.isEmpty())
+        env.push_back("BREWLORE_TRACE_STARTUP=1");
     std::vector<char *> envp;
     for (std::string &entry : env)
         envp.push_back(entry.data());
@@ -160,10 +165,34 @@ pid_t spawn(const QString &executable, const QString &home)
 
     std::string path = executable.toStdString();
     char *argv[] = {path.data(), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    const std::string trace = QFile::encodeName(traceFile).toStdString();
+    if (!traceFile.isEmpty())
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, trace.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
     pid_t pid = 0;
-    if (posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, envp.data()) != 0)
-        return 0;
-    return pid;
+    const int failed = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    return failed ? 0 : pid;
+}
+
+// The marks of a start-up trace, in the order written, as times of the
+// monotonic clock.
+QList<QPair<QString, double>> readMarks(const QString &traceFile)
+{
+    QList<QPair<QString, double>> marks;
+    QFile file(traceFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return marks;
+    static const QRegularExpression markLine(
+        QStringLiteral("^brewlore start-up: ([0-9.]+) ms \\(.*\\): (.+)$"));
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QRegularExpressionMatch match = markLine.match(QString::fromUtf8(line));
+        if (match.hasMatch())
+            marks.append({match.captured(2), match.captured(1).toDouble()});
+    }
+    return marks;
 }
 
 void stop(pid_t pid)
@@ -207,11 +236,14 @@ struct Start
     QString error;
 };
 
-Start startOne(XServer &x, const QString &executable, const QString &home, StartFigures &figures)
+Start startOne(XServer &x, const QString &executable, const QString &home, StartFigures &figures,
+               bool traced)
 {
     Start start;
+    const QString traceFile = traced ? home + QStringLiteral("/start-up.txt") : QString();
+    QDir().mkpath(home);
     const double before = monotonicMs();
-    start.pid = spawn(executable, home);
+    start.pid = spawn(executable, home, traceFile);
     if (start.pid == 0) {
         start.error = QStringLiteral("cannot start %1").arg(executable);
         return start;
@@ -225,6 +257,12 @@ Start startOne(XServer &x, const QString &executable, const QString &home, Start
     figures.shownMs.append(start.main.atMs - before);
     poll(nullptr, 0, PaintSettleMs);
     figures.peakKiB.append(peakResidentKiB(start.pid));
+    if (traced) {
+        // Every mark up to the window's showing is written before it is mapped.
+        for (const auto &[mark, atMs] : readMarks(traceFile))
+            figures.addMark(mark, atMs - before);
+        figures.addMark(MappedMark, start.main.atMs - before);
+    }
     return start;
 }
 
@@ -243,7 +281,7 @@ LaunchResults ProbeLaunches(const QString &brewlore, const QString &bareWindow, 
     const QString returningHome = scratchDir + QStringLiteral("/returning");
     {
         StartFigures warmUp;
-        const Start start = startOne(x, brewlore, returningHome, warmUp);
+        const Start start = startOne(x, brewlore, returningHome, warmUp, true);
         if (!start.error.isEmpty()) {
             results.error = start.error;
             return results;
@@ -251,7 +289,7 @@ LaunchResults ProbeLaunches(const QString &brewlore, const QString &bareWindow, 
         stop(start.pid);
     }
     for (int i = 0; i < starts; ++i) {
-        const Start again = startOne(x, brewlore, returningHome, results.returning);
+        const Start again = startOne(x, brewlore, returningHome, results.returning, true);
         if (!again.error.isEmpty()) {
             results.error = again.error;
             return results;
@@ -266,7 +304,7 @@ LaunchResults ProbeLaunches(const QString &brewlore, const QString &bareWindow, 
                     .arg(scratchDir, bareTurn ? QStringLiteral("bare") : QStringLiteral("brewlore"))
                     .arg(i + 1);
             const Start start = startOne(x, bareTurn ? bareWindow : brewlore, home,
-                                         bareTurn ? results.bare : results.brewlore);
+                                         bareTurn ? results.bare : results.brewlore, !bareTurn);
             if (!start.error.isEmpty()) {
                 results.error = start.error;
                 return results;

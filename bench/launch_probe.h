@@ -2,11 +2,14 @@
 // Measures the program users run from outside, on the X server it draws on:
 // it starts the real executable, and a bare Qt window as a yardstick, sees
 // each main window mapped, reads the process's peak resident memory from
-// /proc, clicks the coffee pot and sees the reading window mapped. Nothing is
-// added to the program for this.
+// /proc, clicks the coffee pot and sees the reading window mapped. The only
+// help it asks of the program is its start-up trace (platform/startup_trace.h),
+// which the program writes when the environment asks for it.
 
+#include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace bench {
 
@@ -18,7 +21,21 @@ struct StartFigures
     // before it started) until its main window was mapped, one per start.
     QList<double> shownMs;
     QList<long> peakKiB;
+    // For the program: milliseconds from the same moment until each mark of
+    // its start-up trace, and last until the mapping, each in the order first seen.
+    QStringList markOrder;
+    QHash<QString, QList<double>> marksMs;
+
+    void addMark(const QString &mark, double ms)
+    {
+        if (!marksMs.contains(mark))
+            markOrder.append(mark);
+        marksMs[mark].append(ms);
+    }
 };
+
+// The last mark of a traced start: the X server maps the main window.
+inline const QString MappedMark = QStringLiteral("main window mapped (seen from outside)");
 
 struct LaunchResults
 {

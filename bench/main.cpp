@@ -116,6 +116,26 @@ void line(const QString &label, const QString &value, const QString &target = {}
 
 QString verdict(bool met) { return met ? QStringLiteral("met") : QStringLiteral("MISSED"); }
 
+// The program's own start-up marks, then the mapping seen from outside.
+void printMarks(const LaunchResults &launch)
+{
+    if (launch.returning.markOrder.isEmpty() && launch.brewlore.markOrder.isEmpty())
+        return;
+    std::printf("\nWhere Brewlore's start goes (median ms after the spawn, from its start-up "
+                "trace):\n");
+    row({}, QStringLiteral("first start"), QStringLiteral("later start"), {});
+    const QStringList &order = launch.returning.markOrder.isEmpty() ? launch.brewlore.markOrder
+                                                                    : launch.returning.markOrder;
+    for (const QString &mark : order) {
+        const auto at = [&mark](const StartFigures &figures) {
+            const QList<double> times = figures.marksMs.value(mark);
+            return times.isEmpty() ? NAN : median(times);
+        };
+        row(QStringLiteral("  ") + mark, ms(at(launch.brewlore)), ms(at(launch.returning)), {});
+    }
+    std::printf("\n");
+}
+
 void printTable(const RevealRun &first, const RevealRun &later, const RevealRun &spinning,
                 const LaunchResults &launch)
 {
@@ -188,6 +208,7 @@ void printTable(const RevealRun &first, const RevealRun &later, const RevealRun 
                                                               launch.brewlore.shownMs.end()))),
              QStringLiteral("< 150"), verdict(brewloreStart < StartTargetMs));
     }
+    printMarks(launch);
     if (launch.readingAfterClickMs >= 0)
         line(QStringLiteral("  reading window shown after the click (ms)"),
              ms(launch.readingAfterClickMs));
