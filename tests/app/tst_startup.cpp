@@ -31,6 +31,20 @@ bool lockedByAProcess(const QString &path)
     return false;
 }
 
+// The real program, headless, with settings and runtime folders of its own.
+void startProgram(QProcess &program, const QTemporaryDir &config, const QTemporaryDir &runtime,
+                  const QList<QPair<QString, QString>> &extra = {})
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    for (const auto &[name, value] : extra)
+        env.insert(name, value);
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(BREWLORE_EXE), {});
+}
+
 // A start that finds no running copy: no message, no end, the main window.
 void startsAlone()
 {
@@ -124,12 +138,7 @@ void tst_StartUp::programLocksBesideItsSettings()
     // its settings folder, where a copy without that runtime folder meets it.
     QTemporaryDir config, runtime;
     QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-    program.setProcessEnvironment(env);
-    program.start(QStringLiteral(BREWLORE_EXE), {});
+    startProgram(program, config, runtime);
     QVERIFY(program.waitForStarted());
     const QString path = config.filePath(QStringLiteral("brewlore/brewlore.lock"));
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), 10000);
@@ -148,13 +157,7 @@ void tst_StartUp::traceMarksTheWayToTheWindow()
 {
     QTemporaryDir config, runtime;
     QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-    env.insert(QStringLiteral("BREWLORE_TRACE_STARTUP"), QStringLiteral("1"));
-    program.setProcessEnvironment(env);
-    program.start(QStringLiteral(BREWLORE_EXE), {});
+    startProgram(program, config, runtime, {{"BREWLORE_TRACE_STARTUP", "1"}});
     QVERIFY(program.waitForStarted());
     QByteArray trace;
     QTRY_VERIFY_WITH_TIMEOUT((trace += program.readAllStandardError()).contains("window shown"),
