@@ -10,20 +10,20 @@
     <message>
         <source>A coffee-cup reading: your symbol for the day and its traditional meaning.
 Without options, Brewlore opens its window.</source>
-        <translation>Kahve falı: günün simgesi ve geleneksel anlamı.
+        <translation>Kahve falı: günün sembolü ve geleneksel anlamı.
 Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Show this help and end.</source>
-        <translation>Bu yardımı göster ve çık.</translation>
+        <translation>Bu yardımı gösterir ve çıkar.</translation>
     </message>
     <message>
         <source>Show the version and end.</source>
-        <translation>Sürümü göster ve çık.</translation>
+        <translation>Sürümü gösterir ve çıkar.</translation>
     </message>
     <message>
         <source>Print one reading and end: the symbol&apos;s name on one line, its meaning on the next. Needs no display.</source>
-        <translation>Bir fal yaz ve çık: bir satırda simgenin adı, sonrakinde anlamı. Ekran gerektirmez.</translation>
+        <translation>Bir fal yazar ve çıkar: bir satırda sembolün adı, sonrakinde anlamı. Ekran gerektirmez.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -42,11 +42,11 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>%1: cannot open its window: %2. For a reading in this terminal, run: %1 --reading</source>
-        <translation>%1: penceresini açamıyor: %2. Bu uçbirimde fal için şunu çalıştırın: %1 --reading</translation>
+        <translation>%1: pencere açılamıyor: %2. Falınızı bu uçbirimde görmek için şunu çalıştırın: %1 --reading</translation>
     </message>
     <message>
         <source>its display could not be opened</source>
-        <translation>ekranı açılamadı</translation>
+        <translation>ekran açılamadı</translation>
     </message>
     <message>
         <source>%1 or %2</source>
@@ -118,7 +118,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Web Sitemizi Ziyaret Edin</translation>
+        <translation>&amp;Web Sitemizi Ziyaret Et</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
@@ -130,7 +130,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>İnternetten &amp;Para Kazanın</translation>
+        <translation>İnternetten &amp;Para Kazan</translation>
     </message>
     <message>
         <source>Quillory Softwares, such as this can be created and maintained only with your support. The best way to support Quillory is to visit Quillory regularly and take part in the discussions and other activities on the board.</source>
@@ -154,7 +154,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>All the programs in the Quillory Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Quillory Softwares paketindeki tüm programlar basit ve kullanımı kolaydır. Hem eğlencelidir hem de çok şey öğretir. Bugün deneyin ve deneyiminizi arkadaşlarınızla ve ailenizle paylaşın.</translation>
+        <translation>Quillory Yazılımları paketindeki tüm programlar basit ve kullanımı kolaydır. Hem eğlencelidir hem de çok şey öğretir. Hemen bugün deneyin, izlenimlerinizi arkadaşlarınızla ve ailenizle paylaşın.</translation>
     </message>
     <message>
         <source>Opens the discussion board in your web browser</source>
@@ -162,11 +162,11 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Opens the co-branding offer in your web browser</source>
-        <translation>Ortak marka teklifini web tarayıcınızda açar</translation>
+        <translation>Ortak markalama teklifini web tarayıcınızda açar</translation>
     </message>
     <message>
         <source>Opens the full-branding offer in your web browser</source>
-        <translation>Tam marka teklifini web tarayıcınızda açar</translation>
+        <translation>Tam markalama teklifini web tarayıcınızda açar</translation>
     </message>
     <message>
         <source>Brewlore v%1</source>
@@ -177,7 +177,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     <name>forms::frmAbout</name>
     <message>
         <source>Brewlore is an effective tool, which is based on the art of reading the coffee grounds. This involves the art or practice of predicting fortunes and interpreting the near future of people from the coffee patterns.</source>
-        <translation>Brewlore, kahve telvesini okuma sanatına dayanan etkili bir araçtır. Bu sanat, fincandaki kahve desenlerinden insanların talihini öngörmeyi ve yakın geleceğini yorumlamayı kapsar.</translation>
+        <translation>Brewlore, kahve falı bakma sanatına dayanan etkili bir araçtır. Bu sanat, fincandaki telvenin şekillerinden insanların talihini öngörmeyi ve yakın geleceklerini yorumlamayı kapsar.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
@@ -201,14 +201,14 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Opens the full-branding offer in your web browser</source>
-        <translation>Tam marka teklifini web tarayıcınızda açar</translation>
+        <translation>Tam markalama teklifini web tarayıcınızda açar</translation>
     </message>
 </context>
 <context>
     <name>forms::frmDisplay</name>
     <message>
         <source>Your Coffee Cup Symbol for the Day is:</source>
-        <translation>Bugün Fincanınızdan Çıkan Sembol:</translation>
+        <translation>Bugün fincanınızdan çıkan sembol:</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -243,15 +243,15 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Press for your coffee cup reading of the day</source>
-        <translation>Günün kahve falı için basın</translation>
+        <translation>Günün kahve falı için tıklayın</translation>
     </message>
     <message>
         <source>Click On The Coffee Pot To Know Your Coffee Cup Reading For the Day</source>
-        <translation>Günün Kahve Falını Öğrenmek İçin Cezveye Tıklayın</translation>
+        <translation>Günün kahve falını öğrenmek için cezveye tıklayın</translation>
     </message>
     <message>
         <source>Please Wait</source>
-        <translation>Bekleyiniz</translation>
+        <translation>Lütfen bekleyin</translation>
     </message>
     <message>
         <source>Your reading is being prepared: one dot a second, four in all</source>
@@ -302,7 +302,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Opens the Quillory Softwares page in your web browser</source>
-        <translation>Quillory Softwares sayfasını web tarayıcınızda açar</translation>
+        <translation>Quillory Yazılımları sayfasını web tarayıcınızda açar</translation>
     </message>
 </context>
 <context>
@@ -320,7 +320,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>This symbol stands for change and settling at a new place. </source>
-        <translation>Bu sembol değişimi ve yeni bir yere yerleşmeyi simgeler.</translation>
+        <translation>Değişime ve yeni bir yere yerleşmeye işaret eder.</translation>
     </message>
     <message>
         <source>APPLE</source>
@@ -328,11 +328,11 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>This symbol implies new birth and creation.</source>
-        <translation>Bu sembol yeni bir doğuma ve yaratılışa işaret eder.</translation>
+        <translation>Bu sembol yeni bir doğuma ve yaratıcılığa işaret eder.</translation>
     </message>
     <message>
         <source>ARCH</source>
-        <translation>KEMER</translation>
+        <translation>KAPI KEMERİ</translation>
     </message>
     <message>
         <source>You can gain money from business. </source>
@@ -352,7 +352,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Putting the finishing touch, change in luck.</source>
-        <translation>Bir işe son dokunuşu yapmak, şansta değişiklik.</translation>
+        <translation>Bir işe son dokunuşları yapmak; şansınızda bir değişim.</translation>
     </message>
     <message>
         <source>BELL</source>
@@ -384,7 +384,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Coping with tumultuous situation, a point of transition. A clear bridge signifies win over all difficulties. </source>
-        <translation>Çalkantılı bir durumla başa çıkmak, bir geçiş noktası. Net bir köprü tüm zorlukların üstesinden gelineceğini gösterir.</translation>
+        <translation>Çalkantılı bir durumla başa çıkmak, bir geçiş noktası. Belirgin bir köprü, tüm zorlukların üstesinden geleceğinizi gösterir.</translation>
     </message>
     <message>
         <source>BUTTERFLY</source>
@@ -408,7 +408,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Your long cherished dream can come true. Support from others.</source>
-        <translation>Uzun zamandır beslediğiniz hayaliniz gerçekleşebilir. Başkalarından destek.</translation>
+        <translation>Uzun zamandır beslediğiniz hayaliniz gerçekleşebilir. Çevrenizden destek.</translation>
     </message>
     <message>
         <source>CAT</source>
@@ -424,7 +424,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Think twice before changing anything</source>
-        <translation>Bir şeyi değiştirmeden önce iki kez düşünün.</translation>
+        <translation>Bir şeyi değiştirmeden önce iyice düşünün.</translation>
     </message>
     <message>
         <source>CHAIR</source>
@@ -436,15 +436,15 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>CIRCLE</source>
-        <translation>DAİRE</translation>
+        <translation>HALKA</translation>
     </message>
     <message>
         <source>Accomplishment, finishing a work successfully</source>
-        <translation>Başarı, bir işi başarıyla tamamlamak.</translation>
+        <translation>Bir hedefe ulaşmak, bir işi başarıyla tamamlamak.</translation>
     </message>
     <message>
         <source>CIRCLES WITH A DOT INSIDE</source>
-        <translation>İÇİNDE NOKTA OLAN DAİRELER</translation>
+        <translation>İÇİ NOKTALI HALKALAR</translation>
     </message>
     <message>
         <source>you can be a father/mother soon.</source>
@@ -540,7 +540,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>symbol of fraternity and  peace.  </source>
-        <translation>Kardeşliğin ve barışın simgesi.</translation>
+        <translation>Kardeşliğin ve barışın sembolü.</translation>
     </message>
     <message>
         <source>FLOWERS</source>
@@ -716,7 +716,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>New moon heralds new beginning. A waning moon signifies the end </source>
-        <translation>Yeni ay yeni bir başlangıcın habercisidir. Küçülen ay ise sonu simgeler.</translation>
+        <translation>Yeni ay yeni bir başlangıcın habercisidir. Küçülen ay ise bir dönemin sona erdiğini gösterir.</translation>
     </message>
     <message>
         <source>MOUNTED HORSEMAN</source>
@@ -732,7 +732,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Something unjust or unfair can happen</source>
-        <translation>Haksız ya da adaletsiz bir şey olabilir.</translation>
+        <translation>Bir haksızlığa uğrayabilirsiniz.</translation>
     </message>
     <message>
         <source>NECKLACE</source>
@@ -788,7 +788,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Be cautious and consider wisely before going for something new</source>
-        <translation>Yeni bir şeye girişmeden önce dikkatli olun ve iyice düşünün.</translation>
+        <translation>Yeni bir şeye girişmeden önce temkinli olun, iyice tartıp biçin.</translation>
     </message>
     <message>
         <source>RAT</source>
@@ -804,15 +804,15 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Wedding bells for you. If it is situated at the bottom an enduring affair is on the card. If broken, it signifies complication in marriage</source>
-        <translation>Düğün çanları sizin için çalıyor. Fincanın dibindeyse uzun soluklu bir ilişki yolda. Kırıksa evlilikte sorunlara işaret eder.</translation>
+        <translation>Yakında düğün görünüyor. Fincanın dibindeyse uzun soluklu bir ilişki yolda. Kırıksa evlilikte sorunlara işaret eder.</translation>
     </message>
     <message>
         <source>RINGS</source>
-        <translation>HALKALAR</translation>
+        <translation>YÜZÜKLER</translation>
     </message>
     <message>
         <source>Completion of some important work, new engagement and proposal </source>
-        <translation>Önemli bir işin tamamlanması, yeni bir nişan ve teklif.</translation>
+        <translation>Önemli bir işin tamamlanması, yeni bir nişan ve evlilik teklifi.</translation>
     </message>
     <message>
         <source>ROOSTER</source>
@@ -828,7 +828,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>A classic symbol for love and sensuality </source>
-        <translation>Aşkın ve tutkunun klasik simgesi.</translation>
+        <translation>Aşkın ve tutkunun klasik sembolü.</translation>
     </message>
     <message>
         <source>SCALE</source>
@@ -852,7 +852,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>The condition of the shoe signifies soul. It can also mean transformation</source>
-        <translation>Ayakkabının durumu ruhun halini gösterir. Dönüşüm anlamına da gelebilir.</translation>
+        <translation>Ayakkabının durumu ruh halinizi gösterir. Dönüşüm anlamına da gelebilir.</translation>
     </message>
     <message>
         <source>SNAKE</source>
@@ -876,7 +876,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Good luck and positive outcome</source>
-        <translation>İyi şans ve olumlu sonuç.</translation>
+        <translation>Şans yüzünüze gülüyor; işleriniz iyi sonuçlanacak.</translation>
     </message>
     <message>
         <source>SUN</source>
@@ -884,7 +884,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>A time for celebration. It stands for delight and success</source>
-        <translation>Kutlama zamanı. Sevinci ve başarıyı simgeler.</translation>
+        <translation>Kutlama zamanı. Sevince ve başarıya işaret eder.</translation>
     </message>
     <message>
         <source>SWORD</source>
@@ -908,7 +908,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Improvement in life and creative energy</source>
-        <translation>Hayatta iyileşme ve yaratıcı enerji.</translation>
+        <translation>Hayatınız iyiye gidiyor; yaratıcı enerjiniz artıyor.</translation>
     </message>
     <message>
         <source>TRIANGLE</source>
@@ -920,7 +920,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Turtle</source>
-        <translation>Kaplumbağa</translation>
+        <translation>KAPLUMBAĞA</translation>
     </message>
     <message>
         <source>You are implementing your plans at a low pace</source>
@@ -967,35 +967,35 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation>Lütfen Farklı E-posta Adresleri Girin</translation>
+        <translation>Lütfen farklı e-posta adresleri girin</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation>Lütfen Geçerli Bir E-posta Adresi Girin</translation>
+        <translation>Lütfen geçerli bir e-posta adresi girin</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation>Lütfen Adınızı Girin</translation>
+        <translation>Lütfen adınızı girin</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation>Lütfen E-posta Adresinizi Girin</translation>
+        <translation>Lütfen e-posta adresinizi girin</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation>Lütfen Mesajınızı Girin</translation>
+        <translation>Lütfen mesajınızı girin</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation>Lütfen Arkadaşınızın Adını Girin</translation>
+        <translation>Lütfen arkadaşınızın adını girin</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Lütfen Arkadaşınızın E-posta Adresini Girin</translation>
+        <translation>Lütfen arkadaşınızın e-posta adresini girin</translation>
     </message>
     <message>
         <source>Your web browser could not be opened, so your referral was not sent. Everything you typed is still here; please try again.</source>
-        <translation>Web tarayıcınız açılamadı, bu yüzden tavsiyeniz gönderilmedi. Yazdıklarınızın hepsi burada duruyor; lütfen yeniden deneyin.</translation>
+        <translation>Web tarayıcınız açılamadı, bu yüzden öneriniz gönderilemedi. Yazdıklarınızın hepsi burada duruyor; lütfen yeniden deneyin.</translation>
     </message>
 </context>
 <context>
@@ -1009,7 +1009,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     <name>promotions</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Bu yazılımı sitenizin markasıyla sunun. Sitenize bağlılığı ve trafiği artırın. Sitenizin adı ve bağlantısı burada olsun. Ayrıntılar “Yardım”da. Ortak markalama için buraya tıklayın.</translation>
+        <translation>Bu yazılımı sitenizin markasıyla sunun; ziyaretçi sadakatini ve trafiği artırın. Sitenizin adı ve bağlantısı burada olsun. Ayrıntılar “Yardım”da. Ortak markalama bilgisi için tıklayın.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -1017,14 +1017,14 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>The Most Popular Online Quillory Discussion Board. Best Resource For Everything Quillory. Visit %1 Now</source>
-        <translation>En Popüler Çevrimiçi Quillory Forumu. Quillory Üzerine Her Şeyin En İyi Kaynağı. %1 Adresine Hemen Uğrayın</translation>
+        <translation>En Popüler Çevrimiçi Quillory Forumu. Quillory Üzerine Her Şeyin En İyi Kaynağı. %1 Adresine Hemen Uğrayın</translation>
     </message>
 </context>
 <context>
     <name>referral::PromptTextField</name>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation>E-posta Adresi Boşluk İçeremez</translation>
+        <translation>E-posta adresi boşluk içeremez</translation>
     </message>
 </context>
 </TS>

@@ -187,7 +187,7 @@ void tst_Translations::systemLanguageIsFollowed()
     QCOMPARE(InstallTranslations(), expected);
     const QHash<QString, QStringList> shown{
         {"", {"&File", "ANCHOR", "This symbol stands for change and settling at a new place. "}},
-        {"tr", {"&Dosya", "ÇAPA", "Bu sembol değişimi ve yeni bir yere yerleşmeyi simgeler."}},
+        {"tr", {"&Dosya", "ÇAPA", "Değişime ve yeni bir yere yerleşmeye işaret eder."}},
         {"el",
          {"&Αρχείο", "ΑΓΚΥΡΑ", "Αυτό το σύμβολο σημαίνει αλλαγή και εγκατάσταση σε νέο τόπο."}},
     };
@@ -305,10 +305,9 @@ void tst_Translations::menusAndReading_data()
         << "CROSS"
         << "Victory after much difficulty. ";
     QTest::newRow("tr") << "tr"
-                        << QStringList{"&Dosya", "&Yardım", "&Bağış Yap",
-                                       "İnternetten &Para Kazanın"}
+                        << QStringList{"&Dosya", "&Yardım", "&Bağış Yap", "İnternetten &Para Kazan"}
                         << QStringList{"Çevrimiçi &Yardım",
-                                       "&Web Sitemizi Ziyaret Edin",
+                                       "&Web Sitemizi Ziyaret Et",
                                        "",
                                        "Yazılım &Güncellemelerini Denetle",
                                        "",
@@ -503,7 +502,7 @@ void tst_Translations::promptsCompareInTheirLanguage_data()
                         << "Please Enter Your Name";
     QTest::newRow("tr") << "tr"
                         << "Adınız"
-                        << "Lütfen Adınızı Girin";
+                        << "Lütfen adınızı girin";
     QTest::newRow("el") << "el"
                         << "Το όνομά σας"
                         << "Εισαγάγετε το όνομά σας";
