@@ -1,8 +1,8 @@
 # Installs the build into SCRATCH under the prefix /usr, as the package does,
 # and checks what a desktop needs: the entry under its application id, the
 # program it starts, its icon in every shipped size (each picture as large as
-# its folder says), the metainfo that points back at the entry and the manual
-# page of this version.
+# its folder says), the metainfo that points back at the entry, the manual
+# page of this version, the copyright file and the changelog of this version.
 #
 # cmake -DBUILD_DIR=... -DSCRATCH=... -DICONS_DIR=... -DAPP_ID=... -DVERSION=... -P check-install.cmake
 cmake_minimum_required(VERSION 3.21)
@@ -109,19 +109,44 @@ else()
     problem("usr/share/metainfo/${APP_ID}.metainfo.xml is missing")
 endif()
 
-# The manual page, where man looks, telling this version in its header.
-set(manual "${usr}/share/man/man1/brewlore.1")
-if(EXISTS "${manual}")
-    file(STRINGS "${manual}" header REGEX "^\\.TH " LIMIT_COUNT 1)
+# The first match of regex in a gzip-compressed file, or "" when the file is
+# missing or broken.
+find_program(GZIP gzip REQUIRED)
+function(gunzip_match path regex out)
+    set(line "")
+    if(EXISTS "${path}")
+        execute_process(COMMAND "${GZIP}" -dc "${path}" OUTPUT_VARIABLE text RESULT_VARIABLE result)
+        if(result EQUAL 0)
+            string(REGEX MATCH "${regex}" line "${text}")
+        endif()
+    endif()
+    set(${out} "${line}" PARENT_SCOPE)
+endfunction()
+
+# The manual page, compressed where man looks, telling this version in its
+# header.
+gunzip_match("${usr}/share/man/man1/brewlore.1.gz" "(^|\n)\\.TH [^\n]*" header)
+if(NOT header)
+    problem("usr/share/man/man1/brewlore.1.gz is missing or unreadable")
+else()
     string(FIND "${header}" "\"Brewlore ${VERSION}\"" at)
     if(at EQUAL -1)
         problem("the manual page's header is not for version ${VERSION}: ${header}")
     endif()
-else()
-    problem("usr/share/man/man1/brewlore.1 is missing")
+endif()
+
+# The changelog's newest entry is this version's: a version raised in the
+# project without its entry would ship the last release's notes.
+gunzip_match("${usr}/share/doc/brewlore/changelog.gz" "^[^\n]*" entry)
+string(FIND "${entry}" "brewlore (${VERSION}) " at)
+if(NOT at EQUAL 0)
+    problem("usr/share/doc/brewlore/changelog.gz does not begin with version ${VERSION}: ${entry}")
+endif()
+if(NOT EXISTS "${usr}/share/doc/brewlore/copyright")
+    problem("usr/share/doc/brewlore/copyright is missing")
 endif()
 
 if(problems)
     message(FATAL_ERROR "The installed tree is not what a desktop expects:\n${problems}")
 endif()
-message(STATUS "install tree complete: program, desktop entry, metainfo, ${icon} icons, manual")
+message(STATUS "install tree complete: program, desktop entry, metainfo, ${icon} icons, manual, copyright, changelog")
