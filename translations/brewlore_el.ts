@@ -5,29 +5,29 @@
     <name>CommandLine</name>
     <message>
         <source>%1: cannot write the reading to standard output</source>
-        <translation>%1: η ανάγνωση δεν μπορεί να γραφτεί στην τυπική έξοδο</translation>
+        <translation>%1: το διάβασμα του φλιτζανιού δεν μπορεί να γραφτεί στην τυπική έξοδο</translation>
     </message>
     <message>
         <source>A coffee-cup reading: your symbol for the day and its traditional meaning.
 Without options, Brewlore opens its window.</source>
-        <translation>Καφεμαντεία: το σύμβολο της ημέρας σας και η παραδοσιακή του σημασία.
+        <translation>Διάβασμα του φλιτζανιού: το σύμβολό σας για σήμερα και η παραδοσιακή του σημασία.
 Χωρίς επιλογές, το Brewlore ανοίγει το παράθυρό του.</translation>
     </message>
     <message>
         <source>Show this help and end.</source>
-        <translation>Εμφάνιση αυτής της βοήθειας και τέλος.</translation>
+        <translation>Εμφάνιση αυτής της βοήθειας και έξοδος.</translation>
     </message>
     <message>
         <source>Show the version and end.</source>
-        <translation>Εμφάνιση της έκδοσης και τέλος.</translation>
+        <translation>Εμφάνιση της έκδοσης και έξοδος.</translation>
     </message>
     <message>
         <source>Print one reading and end: the symbol&apos;s name on one line, its meaning on the next. Needs no display.</source>
-        <translation>Εκτύπωση μίας ανάγνωσης και τέλος: το όνομα του συμβόλου σε μία γραμμή, η σημασία του στην επόμενη. Δεν χρειάζεται οθόνη.</translation>
+        <translation>Εκτύπωση ενός διαβάσματος του φλιτζανιού και έξοδος: το όνομα του συμβόλου σε μία γραμμή, η σημασία του στην επόμενη. Δεν χρειάζεται οθόνη.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Απρόσμενο όρισμα &apos;%1&apos;.</translation>
+        <translation>Απρόσμενο όρισμα «%1».</translation>
     </message>
 </context>
 <context>
@@ -38,15 +38,15 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>the platform &quot;%1&quot; needs %2, which is not set</source>
-        <translation>η πλατφόρμα &quot;%1&quot; χρειάζεται %2, που δεν έχει οριστεί</translation>
+        <translation>η πλατφόρμα «%1» χρειάζεται %2, που δεν έχει οριστεί</translation>
     </message>
     <message>
         <source>%1: cannot open its window: %2. For a reading in this terminal, run: %1 --reading</source>
-        <translation>%1: δεν μπορεί να ανοίξει το παράθυρό του: %2. Για ανάγνωση σε αυτό το τερματικό, εκτελέστε: %1 --reading</translation>
+        <translation>%1: δεν ήταν δυνατό να ανοίξει το παράθυρο: %2. Για διάβασμα του φλιτζανιού σε αυτό το τερματικό, εκτελέστε: %1 --reading</translation>
     </message>
     <message>
         <source>its display could not be opened</source>
-        <translation>η οθόνη του δεν μπόρεσε να ανοίξει</translation>
+        <translation>δεν ήταν δυνατό να ανοίξει η οθόνη</translation>
     </message>
     <message>
         <source>%1 or %2</source>
@@ -154,7 +154,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>All the programs in the Quillory Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Όλα τα προγράμματα της σειράς Quillory Softwares είναι απλά και εύχρηστα. Δεν είναι μόνο διασκεδαστικά αλλά και πολύ κατατοπιστικά. Δοκιμάστε τα σήμερα και μοιραστείτε την εμπειρία σας με φίλους και οικογένεια.</translation>
+        <translation>Όλα τα προγράμματα της σειράς λογισμικών Quillory είναι απλά και εύχρηστα. Δεν είναι μόνο διασκεδαστικά αλλά και πολύ κατατοπιστικά. Δοκιμάστε τα σήμερα και μοιραστείτε την εμπειρία σας με φίλους και οικογένεια.</translation>
     </message>
     <message>
         <source>Opens the discussion board in your web browser</source>
@@ -162,7 +162,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Opens the co-branding offer in your web browser</source>
-        <translation>Ανοίγει την προσφορά συν-επωνυμίας στον περιηγητή σας</translation>
+        <translation>Ανοίγει την προσφορά κοινής επωνυμίας στον περιηγητή σας</translation>
     </message>
     <message>
         <source>Opens the full-branding offer in your web browser</source>
@@ -177,7 +177,7 @@ Without options, Brewlore opens its window.</source>
     <name>forms::frmAbout</name>
     <message>
         <source>Brewlore is an effective tool, which is based on the art of reading the coffee grounds. This involves the art or practice of predicting fortunes and interpreting the near future of people from the coffee patterns.</source>
-        <translation>Το Brewlore είναι ένα αποτελεσματικό εργαλείο που βασίζεται στην τέχνη της ανάγνωσης του κατακαθιού του καφέ. Πρόκειται για την τέχνη ή πρακτική της πρόβλεψης της τύχης και της ερμηνείας του κοντινού μέλλοντος των ανθρώπων από τα σχήματα του καφέ.</translation>
+        <translation>Το Brewlore είναι ένα αποτελεσματικό εργαλείο που βασίζεται στην τέχνη του να διαβάζει κανείς το φλιτζάνι: την πρόβλεψη της τύχης και του άμεσου μέλλοντος των ανθρώπων από τα σχήματα του καφέ.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
@@ -185,7 +185,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Ευκαιρία για δουλειά από το σπίτι. Ανοίξτε δική σας επιχείρηση στο Διαδίκτυο και βγάλτε χρήματα online. Πάρτε το λογισμικό πλήρως με την επωνυμία σας.</translation>
+        <translation>Ευκαιρία για δουλειά από το σπίτι: ανοίξτε δική σας επιχείρηση και κερδίστε χρήματα στο Διαδίκτυο. Πάρτε το λογισμικό με την επωνυμία του ιστότοπού σας.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -251,7 +251,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Please Wait</source>
-        <translation>Περιμένετε</translation>
+        <translation>Παρακαλώ περιμένετε</translation>
     </message>
     <message>
         <source>Your reading is being prepared: one dot a second, four in all</source>
@@ -302,14 +302,14 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Opens the Quillory Softwares page in your web browser</source>
-        <translation>Ανοίγει τη σελίδα της Quillory Softwares στον περιηγητή σας</translation>
+        <translation>Ανοίγει τη σελίδα των λογισμικών Quillory στον περιηγητή σας</translation>
     </message>
 </context>
 <context>
     <name>modHelp</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Ίσως υπάρχει διαθέσιμη ενημέρωση για αυτό το λογισμικό.<byte value="xd"/>Θέλετε να ελέγξετε για ενημέρωση;</translation>
+        <translation>Ίσως υπάρχει ενημέρωση για αυτό το λογισμικό.<byte value="xd"/>Θέλετε να ελέγξετε για ενημέρωση;</translation>
     </message>
 </context>
 <context>
@@ -384,7 +384,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Coping with tumultuous situation, a point of transition. A clear bridge signifies win over all difficulties. </source>
-        <translation>Αντιμετώπιση μιας ταραγμένης κατάστασης, ένα σημείο μετάβασης. Μια καθαρή γέφυρα σημαίνει νίκη απέναντι σε όλες τις δυσκολίες.</translation>
+        <translation>Αντιμετώπιση μιας ταραγμένης κατάστασης, ένα σημείο μετάβασης. Μια καθαρή γέφυρα σημαίνει ότι θα ξεπεράσετε κάθε δυσκολία.</translation>
     </message>
     <message>
         <source>BUTTERFLY</source>
@@ -452,7 +452,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>COINS</source>
-        <translation>ΝΟΜΙΣΜΑΤΑ</translation>
+        <translation>ΚΕΡΜΑΤΑ</translation>
     </message>
     <message>
         <source>Unexpected gain of money.  </source>
@@ -652,7 +652,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Be aware of deceitful friends</source>
-        <translation>Προσοχή στους δόλιους φίλους.</translation>
+        <translation>Προσέξτε τους ψεύτικους φίλους.</translation>
     </message>
     <message>
         <source>KNOTS</source>
@@ -716,7 +716,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>New moon heralds new beginning. A waning moon signifies the end </source>
-        <translation>Το νέο φεγγάρι προμηνύει ένα νέο ξεκίνημα. Το φεγγάρι στη χάση του σημαίνει το τέλος.</translation>
+        <translation>Το νέο φεγγάρι προμηνύει ένα νέο ξεκίνημα. Το φεγγάρι στη χάση του σημαίνει ότι κάτι τελειώνει.</translation>
     </message>
     <message>
         <source>MOUNTED HORSEMAN</source>
@@ -724,7 +724,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>A new person in your life and there may be some attachment</source>
-        <translation>Ένας νέος άνθρωπος στη ζωή σας, και ίσως αναπτυχθεί ένας δεσμός.</translation>
+        <translation>Ένας καινούργιος άνθρωπος μπαίνει στη ζωή σας· ίσως δεθείτε.</translation>
     </message>
     <message>
         <source>NAIL</source>
@@ -732,7 +732,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Something unjust or unfair can happen</source>
-        <translation>Μπορεί να συμβεί κάτι άδικο ή ανέντιμο.</translation>
+        <translation>Μπορεί να σας συμβεί κάποια αδικία.</translation>
     </message>
     <message>
         <source>NECKLACE</source>
@@ -756,7 +756,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>A very good opportunity is coming your way</source>
-        <translation>Μια πολύ καλή ευκαιρία έρχεται στον δρόμο σας.</translation>
+        <translation>Μια πολύ καλή ευκαιρία ανοίγεται μπροστά σας.</translation>
     </message>
     <message>
         <source>OWL</source>
@@ -804,7 +804,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Wedding bells for you. If it is situated at the bottom an enduring affair is on the card. If broken, it signifies complication in marriage</source>
-        <translation>Καμπάνες γάμου για εσάς. Αν βρίσκεται στον πάτο, διαφαίνεται μια μακροχρόνια σχέση. Αν είναι σπασμένο, σημαίνει δυσκολίες στον γάμο.</translation>
+        <translation>Σύντομα θα χτυπήσουν καμπάνες για εσάς. Αν βρίσκεται στον πάτο, διαφαίνεται μια μακροχρόνια σχέση. Αν είναι σπασμένο, σημαίνει δυσκολίες στον γάμο.</translation>
     </message>
     <message>
         <source>RINGS</source>
@@ -812,7 +812,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Completion of some important work, new engagement and proposal </source>
-        <translation>Ολοκλήρωση μιας σημαντικής δουλειάς, νέος αρραβώνας και πρόταση.</translation>
+        <translation>Ολοκλήρωση μιας σημαντικής δουλειάς, νέος αρραβώνας και πρόταση γάμου.</translation>
     </message>
     <message>
         <source>ROOSTER</source>
@@ -852,7 +852,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>The condition of the shoe signifies soul. It can also mean transformation</source>
-        <translation>Η κατάσταση του παπουτσιού δείχνει την ψυχή. Μπορεί επίσης να σημαίνει μεταμόρφωση.</translation>
+        <translation>Η όψη του παπουτσιού δείχνει την ψυχική σας κατάσταση. Μπορεί επίσης να σημαίνει μεταμόρφωση.</translation>
     </message>
     <message>
         <source>SNAKE</source>
@@ -868,7 +868,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Possibilities of buying a new house</source>
-        <translation>Πιθανότητες αγοράς νέου σπιτιού.</translation>
+        <translation>Ίσως αγοράσετε καινούργιο σπίτι.</translation>
     </message>
     <message>
         <source>STARS</source>
@@ -876,7 +876,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Good luck and positive outcome</source>
-        <translation>Καλή τύχη και θετική έκβαση.</translation>
+        <translation>Η τύχη σάς χαμογελά και όλα θα έχουν καλή έκβαση.</translation>
     </message>
     <message>
         <source>SUN</source>
@@ -920,7 +920,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Turtle</source>
-        <translation>Χελώνα</translation>
+        <translation>ΧΕΛΩΝΑ</translation>
     </message>
     <message>
         <source>You are implementing your plans at a low pace</source>
@@ -963,7 +963,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>Το email του φίλου σας</translation>
+        <translation>Η διεύθυνση email του φίλου σας</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
@@ -979,7 +979,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Please Enter Your Email</source>
-        <translation>Εισαγάγετε το email σας</translation>
+        <translation>Εισαγάγετε τη διεύθυνση email σας</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
@@ -991,11 +991,11 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Εισαγάγετε το email του φίλου σας</translation>
+        <translation>Εισαγάγετε τη διεύθυνση email του φίλου σας</translation>
     </message>
     <message>
         <source>Your web browser could not be opened, so your referral was not sent. Everything you typed is still here; please try again.</source>
-        <translation>Δεν ήταν δυνατό να ανοίξει ο περιηγητής σας, οπότε η σύστασή σας δεν στάλθηκε. Ό,τι γράψατε είναι ακόμα εδώ· δοκιμάστε ξανά.</translation>
+        <translation>Δεν ήταν δυνατό να ανοίξει ο περιηγητής σας, οπότε η σύστασή σας δεν μπόρεσε να σταλεί. Ό,τι γράψατε είναι ακόμα εδώ· δοκιμάστε ξανά.</translation>
     </message>
 </context>
 <context>
@@ -1009,11 +1009,11 @@ Without options, Brewlore opens its window.</source>
     <name>promotions</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Δώστε σε αυτό το λογισμικό την επωνυμία σας. Αυξήστε την αφοσίωση και την κίνηση. Το όνομα και ο σύνδεσμός σας εδώ. Δείτε τη «Βοήθεια». Πατήστε εδώ για την κοινή επωνυμία.</translation>
+        <translation>Η επωνυμία σας στο λογισμικό φέρνει αφοσίωση και κίνηση στον ιστότοπό σας. Όνομα και σύνδεσμός σας εδώ· λεπτομέρειες στη «Βοήθεια». Πατήστε για πληροφορίες.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Ευκαιρία για δουλειά από το σπίτι. Ανοίξτε δική σας επιχείρηση στο Διαδίκτυο και βγάλτε χρήματα online. Πάρτε το λογισμικό πλήρως με την επωνυμία σας. Πατήστε εδώ για λεπτομέρειες.</translation>
+        <translation>Ευκαιρία για δουλειά από το σπίτι: ανοίξτε δική σας επιχείρηση και κερδίστε χρήματα στο Διαδίκτυο. Πάρτε το λογισμικό με την επωνυμία του ιστότοπού σας. Πατήστε για λεπτομέρειες.</translation>
     </message>
     <message>
         <source>The Most Popular Online Quillory Discussion Board. Best Resource For Everything Quillory. Visit %1 Now</source>

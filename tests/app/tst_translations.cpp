@@ -36,6 +36,8 @@ private slots:
 
     void catalogueFinished_data();
     void catalogueFinished();
+    void oneWordForOneThing_data();
+    void oneWordForOneThing();
 
     void menusAndReading_data();
     void menusAndReading();
@@ -289,6 +291,45 @@ void tst_Translations::catalogueFinished()
         return m.context == QLatin1String("modSymbols");
     });
     QCOMPARE(int(symbols), 79 - 1 + 79);
+}
+
+void tst_Translations::oneWordForOneThing_data()
+{
+    // The words translations/README.md sets aside, so that a text added
+    // later says the same thing with the same word.
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("avoided");
+    QTest::newRow("tr symbol") << "tr"
+                               << "simge";
+    QTest::newRow("tr co-branding") << "tr"
+                                    << "\\b(ortak|tam) marka\\b";
+    QTest::newRow("tr refer") << "tr"
+                              << "tavsiye";
+    QTest::newRow("tr click") << "tr"
+                              << "\\bbasın\\b";
+    QTest::newRow("el reading") << "el"
+                                << "ανάγνωσ";
+    QTest::newRow("el co-branding") << "el"
+                                    << "συν-επωνυμ";
+    QTest::newRow("el online") << "el"
+                               << "online";
+    QTest::newRow("el quotes") << "el"
+                               << "[\"']";
+    for (const char *language : {"tr", "el"})
+        QTest::addRow("%s suite", language) << language << "Softwares";
+}
+
+void tst_Translations::oneWordForOneThing()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, avoided);
+    const QRegularExpression word(avoided, QRegularExpression::CaseInsensitiveOption |
+                                               QRegularExpression::UseUnicodePropertiesOption);
+    const QList<Message> messages =
+        readCatalogue(QStringLiteral(BREWLORE_TRANSLATIONS_DIR "/brewlore_%1.ts").arg(language));
+    QVERIFY(!messages.isEmpty());
+    for (const Message &m : messages)
+        QVERIFY2(!m.translation.contains(word), qPrintable(m.context + ": " + m.translation));
 }
 
 void tst_Translations::menusAndReading_data()
