@@ -54,6 +54,37 @@ Without options, Brewlore opens its window.</source>
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Χρήση: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[επιλογές]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Επιλογές:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Άγνωστη επιλογή «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Άγνωστες επιλογές: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Λείπει η τιμή μετά το «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Η επιλογή «%1» δεν δέχεται τιμή.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -97,6 +128,37 @@ Without options, Brewlore opens its window.</source>
     <message>
         <source>OK</source>
         <translation>Εντάξει</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Αναίρεση</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Ε&amp;πανάληψη</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Απο&amp;κοπή</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Αντι&amp;γραφή</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Επικόλληση</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Διαγραφή</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Επιλογή όλων</translation>
     </message>
 </context>
 <context>

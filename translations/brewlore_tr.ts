@@ -54,6 +54,37 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Kullanım: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[seçenekler]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Seçenekler:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Bilinmeyen seçenek &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Bilinmeyen seçenekler: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; seçeneğinin değeri eksik.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; seçeneği değer almaz.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -97,6 +128,37 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     <message>
         <source>OK</source>
         <translation>Tamam</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Geri Al</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Yinele</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Kes</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>K&amp;opyala</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Ya&amp;pıştır</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tümünü Seç</translation>
     </message>
 </context>
 <context>
@@ -1017,7 +1079,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>The Most Popular Online Quillory Discussion Board. Best Resource For Everything Quillory. Visit %1 Now</source>
-        <translation>En Popüler Çevrimiçi Quillory Forumu. Quillory Üzerine Her Şeyin En İyi Kaynağı. %1 Adresine Hemen Uğrayın</translation>
+        <translation>En Popüler Çevrimiçi Quillory Forumu. Quillory Üzerine Her Şeyin En&#xa0;İyi&#xa0;Kaynağı. %1 Adresine Hemen Uğrayın</translation>
     </message>
 </context>
 <context>

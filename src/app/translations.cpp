@@ -8,15 +8,37 @@
 
 namespace {
 
-// Texts that Qt itself shows in our windows, listed so that our catalogues
-// carry them under Qt's own context: the system may have no Qt translation
-// for the reader's language (Debian ships none in Greek). The message boxes'
-// buttons are named in platform/message_box.cpp.
-[[maybe_unused]] const char *const QtLineEditTexts[] = {
-    QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),      QT_TRANSLATE_NOOP("QLineEdit", "&Redo"),
-    QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),       QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),
-    QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),     QT_TRANSLATE_NOOP("QLineEdit", "Delete"),
+// Texts that Qt itself shows in our windows and on the command line, listed
+// so that our catalogues carry them under Qt's own contexts: the system may
+// have no Qt translation for the reader's language (Debian ships none in
+// Greek). The message boxes' buttons are named in platform/message_box.cpp.
+[[maybe_unused]] const char *const QtTextBoxTexts[] = {
+    // The context menus of the one-line boxes and of the many-line one.
+    QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Redo"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Delete"),
     QT_TRANSLATE_NOOP("QLineEdit", "Select All"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Undo"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Redo"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "Cu&t"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Copy"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Paste"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "Delete"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "Select All"),
+};
+[[maybe_unused]] const char *const QtCommandLineTexts[] = {
+    // --help, around our own lines.
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    // The parser's mistakes.
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
 };
 
 bool isCLocale(const QByteArray &name)

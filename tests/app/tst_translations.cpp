@@ -8,11 +8,13 @@
 #include "support/test_clock.h"
 
 #include <QCheckBox>
+#include <QCommandLineParser>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -50,6 +52,8 @@ private slots:
     void promptsCompareInTheirLanguage_data();
     void promptsCompareInTheirLanguage();
     void addressesStayTheSame();
+    void qtTextsInTheLanguage_data();
+    void qtTextsInTheLanguage();
 
 private:
     static void useLanguage(const QString &language);
@@ -155,6 +159,36 @@ QStringList captions(const QList<QAction *> &actions)
     QStringList texts;
     for (const QAction *action : actions)
         texts.append(action->text());
+    return texts;
+}
+
+// What Qt itself shows: the text boxes' context menus, and the command line's
+// help and mistakes.
+QStringList qtTexts()
+{
+    QStringList texts;
+    QLineEdit line;
+    QPlainTextEdit lines;
+    const std::unique_ptr<QMenu> menus[] = {
+        std::unique_ptr<QMenu>(line.createStandardContextMenu()),
+        std::unique_ptr<QMenu>(lines.createStandardContextMenu())};
+    for (const std::unique_ptr<QMenu> &menu : menus) {
+        for (const QAction *action : menu->actions())
+            if (!action->isSeparator())
+                texts.append(action->text());
+    }
+    QCommandLineParser parser;
+    parser.addOptions(
+        {QCommandLineOption(QStringLiteral("help")),
+         QCommandLineOption(QStringLiteral("platform"), QString(), QStringLiteral("value"))});
+    for (const QStringList &mistake : {QStringList{"--bogus"}, QStringList{"--bogus", "--worse"},
+                                       QStringList{"--platform"}, QStringList{"--help=x"}}) {
+        parser.parse(QStringList{"brewlore"} + mistake);
+        texts.append(parser.errorText());
+    }
+    const QStringList help = parser.helpText().split(QLatin1Char('\n'));
+    texts.append(help.value(0)); // "Usage: … [options]"
+    texts.append(help.filter(QRegularExpression(QStringLiteral("^\\S.*:$")))); // "Options:"
     return texts;
 }
 
@@ -595,6 +629,24 @@ void tst_Translations::addressesStayTheSame()
     QCOMPARE(seams.launches.size(), 2);
     QCOMPARE(seams.launches[0], seams.launches[1]);
     QVERIFY(seams.launches[0].endsWith(QLatin1String("/brewlore/ssd.php?page=donate")));
+}
+
+void tst_Translations::qtTextsInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("tr") << "tr";
+    QTest::newRow("el") << "el"; // the system has no Qt catalogue in Greek
+}
+
+void tst_Translations::qtTextsInTheLanguage()
+{
+    QFETCH(QString, language);
+    const QStringList english = qtTexts();
+    useLanguage(language);
+    const QStringList translated = qtTexts();
+    QCOMPARE(translated.size(), english.size());
+    for (qsizetype i = 0; i < english.size(); ++i)
+        QVERIFY2(translated[i] != english[i], qPrintable(english[i]));
 }
 
 QTEST_MAIN(tst_Translations)
