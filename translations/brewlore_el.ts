@@ -239,7 +239,7 @@ Without options, Brewlore opens its window.</source>
     <name>forms::frmAbout</name>
     <message>
         <source>Brewlore is an effective tool, which is based on the art of reading the coffee grounds. This involves the art or practice of predicting fortunes and interpreting the near future of people from the coffee patterns.</source>
-        <translation>Το Brewlore είναι ένα αποτελεσματικό εργαλείο που βασίζεται στην τέχνη του να διαβάζει κανείς το φλιτζάνι: την πρόβλεψη της τύχης και του άμεσου μέλλοντος των ανθρώπων από τα σχήματα του καφέ.</translation>
+        <translation>Το Brewlore είναι ένα αποτελεσματικό εργαλείο που βασίζεται στην τέχνη του να διαβάζει κανείς το φλιτζάνι: την πρόβλεψη της τύχης και του άμεσου μέλλοντος από τα σχήματα του καφέ.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
@@ -313,7 +313,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Please Wait</source>
-        <translation>Παρακαλώ περιμένετε</translation>
+        <translation>Περιμένετε</translation>
     </message>
     <message>
         <source>Your reading is being prepared: one dot a second, four in all</source>
@@ -1071,7 +1071,7 @@ Without options, Brewlore opens its window.</source>
     <name>promotions</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Η επωνυμία σας στο λογισμικό φέρνει αφοσίωση και κίνηση στον ιστότοπό σας. Όνομα και σύνδεσμός σας εδώ· λεπτομέρειες στη «Βοήθεια». Πατήστε για πληροφορίες.</translation>
+        <translation>Η επωνυμία σας στο λογισμικό φέρνει αφοσίωση και κίνηση στον ιστότοπό σας. Όνομα και σύνδεσμός σας εδώ· λεπτομέρειες στη&#xa0;«Βοήθεια». Πατήστε για πληροφορίες.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -1079,7 +1079,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>The Most Popular Online Quillory Discussion Board. Best Resource For Everything Quillory. Visit %1 Now</source>
-        <translation>Το πιο δημοφιλές φόρουμ για το Quillory. Η καλύτερη πηγή για όλα τα θέματα Quillory. Επισκεφθείτε τώρα το %1</translation>
+        <translation>Το πιο δημοφιλές φόρουμ για το Quillory. Η καλύτερη πηγή για όλα τα&#xa0;θέματα Quillory. Επισκεφθείτε τώρα το %1</translation>
     </message>
 </context>
 <context>

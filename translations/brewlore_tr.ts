@@ -309,11 +309,11 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Click On The Coffee Pot To Know Your Coffee Cup Reading For the Day</source>
-        <translation>Günün kahve falını öğrenmek için cezveye tıklayın</translation>
+        <translation>Günün kahve falını öğrenmek için cezveye&#xa0;tıklayın</translation>
     </message>
     <message>
         <source>Please Wait</source>
-        <translation>Lütfen bekleyin</translation>
+        <translation>Bekleyin</translation>
     </message>
     <message>
         <source>Your reading is being prepared: one dot a second, four in all</source>

@@ -543,6 +543,11 @@ void tst_Translations::everyTextFits()
             QVERIFY2(title + 8 <= inParent.width(), qPrintable(what));
         }
     }
+    // The "Please Wait" text ends before the first of the dots drawn after it.
+    if (const auto *wait = w->findChild<QLabel *>(QStringLiteral("pi"))) {
+        const auto *dot = w->findChild<QWidget *>(QStringLiteral("shp1"));
+        QVERIFY2(wait->geometry().right() < dot->x(), qPrintable(wait->text()));
+    }
 }
 
 void tst_Translations::everyReadingFits_data() { languageColumn(); }
