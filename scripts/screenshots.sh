@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and renders a PNG of every window into
 # docs/, once for each language named (default: en tr el; English pictures
-# have no language in their names), and one of the main window at 200 %.
+# have no language in their names), the reading window also with each
+# language's widest symbol name and longest meaning, and one of the main
+# window at 200 %.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh

@@ -1,7 +1,9 @@
 // Renders a PNG of every window into the folder given on the command line,
 // for the README, in English or in the language given after it ("tr", "el"),
 // whose code then ends each file name, or only the pictures named after the
-// language. Runs the real windows through the real road, with the browser
+// language. The reading window comes twice more, with the language's widest
+// symbol name and its longest meaning, the texts likeliest to be clipped.
+// Runs the real windows through the real road, with the browser
 // and the settings store kept out of the way. On a scaled screen
 // (QT_SCALE_FACTOR=2) the file names say so: main-window-2x.png.
 
@@ -11,10 +13,12 @@
 #include "platform/clock.h"
 #include "platform/process_end.h"
 #include "platform/random.h"
+#include "reading/symbol_catalogue.h"
 #include "web/update_reminder.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -43,6 +47,34 @@ void save(QWidget *window, const char *name)
         return;
     }
     std::printf("%s\n", qPrintable(path));
+}
+
+// The slots whose texts fill the reading window most: the widest name, and
+// the meaning that wraps to the most lines (the longer text among equals).
+std::pair<int, int> fullestReadings(forms::frmDisplay *display)
+{
+    const auto *name = display->findChild<QLabel *>(QStringLiteral("lblElement"));
+    auto *meaning = display->findChild<QLabel *>(QStringLiteral("lblDesc"));
+    const QString shown = meaning->text();
+    const auto fill = [meaning](int slot) {
+        meaning->setText(modSymbols::ShownMeaning(slot));
+        return std::pair(meaning->heightForWidth(meaning->width()), meaning->text().size());
+    };
+    const QFontMetrics metrics(name->font());
+    int widest = 1;
+    int tallest = 1;
+    auto tallestFill = fill(1);
+    for (int slot = 2; slot <= modSymbols::SymbolCount; ++slot) {
+        if (metrics.horizontalAdvance(modSymbols::ShownName(slot)) >
+            metrics.horizontalAdvance(modSymbols::ShownName(widest)))
+            widest = slot;
+        if (const auto f = fill(slot); f > tallestFill) {
+            tallest = slot;
+            tallestFill = f;
+        }
+    }
+    meaning->setText(shown);
+    return {widest, tallest};
 }
 
 } // namespace
@@ -87,6 +119,13 @@ int main(int argc, char *argv[])
     QTimer::singleShot(1500, main, [main] { save(main, "main-window-reveal"); });
     QMetaObject::invokeMethod(main, &forms::frmMain::picCoffeePot_Click);
     save(forms.Display(), "reading-window");
+    // The same window with the longest texts of the language.
+    const auto [widest, tallest] = fullestReadings(forms.Display());
+    for (const auto &[slot, name] : {std::pair(widest, "reading-window-longest-name"),
+                                     std::pair(tallest, "reading-window-longest-meaning")}) {
+        forms.Display()->ShowReading(modSymbols::ShownName(slot), modSymbols::ShownMeaning(slot));
+        save(forms.Display(), name);
+    }
 
     // The modal windows are grabbed from inside their own event loops.
     QTimer::singleShot(200, [] {
