@@ -470,7 +470,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Your long cherished dream can come true. Support from others.</source>
-        <translation>Ένα όνειρο που τρέφετε από καιρό μπορεί να πραγματοποιηθεί. Στήριξη από τους άλλους.</translation>
+        <translation>Ένα όνειρο που τρέφετε από καιρό μπορεί να πραγματοποιηθεί. Στήριξη από τους&#xa0;άλλους.</translation>
     </message>
     <message>
         <source>CAT</source>
@@ -562,7 +562,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>A new message is coming. White envelope stands for good news while the dark one signifies bad news.</source>
-        <translation>Έρχεται ένα νέο μήνυμα. Ο λευκός φάκελος σημαίνει καλά νέα, ενώ ο σκούρος κακά νέα.</translation>
+        <translation>Έρχεται ένα νέο μήνυμα. Ο λευκός φάκελος σημαίνει καλά νέα, ενώ ο σκούρος κακά&#xa0;νέα.</translation>
     </message>
     <message>
         <source>EYE</source>
@@ -826,7 +826,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Take care of your health. Someone close to you can pass away</source>
-        <translation>Προσέξτε την υγεία σας. Κάποιος κοντινός σας άνθρωπος μπορεί να φύγει από τη ζωή.</translation>
+        <translation>Προσέξτε την υγεία σας. Κάποιος κοντινός σας άνθρωπος μπορεί να φύγει από τη&#xa0;ζωή.</translation>
     </message>
     <message>
         <source>PEACOCK</source>

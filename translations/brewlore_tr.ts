@@ -562,7 +562,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>A new message is coming. White envelope stands for good news while the dark one signifies bad news.</source>
-        <translation>Yeni bir haber geliyor. Beyaz zarf iyi habere, koyu renkli zarf ise kötü habere işaret eder.</translation>
+        <translation>Yeni bir haber geliyor. Beyaz zarf iyi habere, koyu renkli zarf ise kötü habere işaret&#xa0;eder.</translation>
     </message>
     <message>
         <source>EYE</source>
@@ -778,7 +778,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>New moon heralds new beginning. A waning moon signifies the end </source>
-        <translation>Yeni ay yeni bir başlangıcın habercisidir. Küçülen ay ise bir dönemin sona erdiğini gösterir.</translation>
+        <translation>Yeni ay yeni bir başlangıcın habercisidir. Küçülen ay ise bir dönemin sona erdiğini&#xa0;gösterir.</translation>
     </message>
     <message>
         <source>MOUNTED HORSEMAN</source>
@@ -898,7 +898,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Issues related to law. A well balanced scale means justice; the unbalanced one means injustice </source>
-        <translation>Hukukla ilgili meseleler. Dengeli bir terazi adalet, dengesiz bir terazi ise adaletsizlik demektir.</translation>
+        <translation>Hukukla ilgili meseleler. Dengeli bir terazi adalet, dengesiz bir terazi ise adaletsizlik&#xa0;demektir.</translation>
     </message>
     <message>
         <source>SHIP</source>
