@@ -1013,7 +1013,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation>E-posta Adresiniz</translation>
+        <translation>E-posta adresiniz</translation>
     </message>
     <message>
         <source>Your Message</source>
@@ -1021,11 +1021,11 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation>Arkadaşınızın Adı</translation>
+        <translation>Arkadaşınızın adı</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>Arkadaşınızın E-posta Adresi</translation>
+        <translation>Arkadaşınızın e-posta adresi</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
