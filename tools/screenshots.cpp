@@ -10,7 +10,7 @@
 #include "app/forms_registry.h"
 #include "app/translations.h"
 #include "platform/browser.h"
-#include "platform/clock.h"
+#include "platform/calendar.h"
 #include "platform/process_end.h"
 #include "platform/random.h"
 #include "reading/symbol_catalogue.h"
@@ -104,12 +104,12 @@ int main(int argc, char *argv[])
     QTemporaryDir store;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
     // The main window's first run stores a date 20 days back.
-    platform::setDateSource([] { return QDate::currentDate().addDays(-20); });
-    platform::setBrowserHandler([](const QString &) { return true; });
-    platform::setProcessEndHandler([](int) {});
+    platform::Today.replace([] { return QDate::currentDate().addDays(-20); });
+    platform::OpenAddress.replace([](const QString &, const platform::LaunchFailed &) {});
+    platform::EndProcess.replace([](int) {});
     // A fixed draw: the pictures stay the same from one run to the next.
     platform::RandomizeWith(1);
-    platform::setRandomSource([] { return 0.62f; }); // slot 49, "LION"
+    platform::Rnd.replace([] { return 0.62f; }); // slot 49, "LION"
 
     FormsRegistry forms;
     forms::frmMain *main = forms.Main();
@@ -137,7 +137,7 @@ int main(int argc, char *argv[])
     forms.Display()->findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
 
     // The update question, as a start 20 days after the first one asks it.
-    platform::setDateSource({});
+    platform::Today.replace({});
     QTimer::singleShot(200, [] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         save(box, "update-question");

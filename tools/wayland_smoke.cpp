@@ -123,7 +123,7 @@ int main(int argc, char *argv[])
     say(QStringLiteral("platform wayland, display %1")
             .arg(qEnvironmentVariable("WAYLAND_DISPLAY")));
     // A fresh settings folder asks nothing; a box here would wait for a user.
-    platform::setMessageBoxHandler([](const QString &text, int) {
+    platform::MsgBox.replace([](const QString &text, int) {
         say(QStringLiteral("unexpected message box: %1").arg(text));
         stopped = true;
         QCoreApplication::exit(1);

@@ -1,24 +1,23 @@
 #pragma once
 // The one way the program opens a web address: hand it to the desktop's
-// default browser. The answer says whether the system took the address. On
-// Linux the desktop's launcher may still fail after it started (no browser
-// set up): then `failedLater` runs once, from the event loop. What the
-// browser does with the page is not seen. Nothing about the address is ever
-// written to a log: it may carry names and e-mail addresses. Tests record the
-// addresses and choose the answer.
+// default browser, without waiting. When the browser cannot be opened,
+// `failed` runs once: at once where the system answers at once, or later from
+// the event loop, since on Linux the desktop's launcher may fail after it
+// started (no browser set up). What the browser does with the page is not
+// seen. A launcher still at work when the program ends carries on and hands
+// the address over. Nothing about the address is ever written to a log: it
+// may carry names and e-mail addresses. Tests record the addresses and
+// choose the outcome.
+
+#include "seam.h"
 
 #include <QString>
 #include <functional>
 
 namespace platform {
 
-using LateFailure = std::function<void()>;
+using LaunchFailed = std::function<void()>;
 
-// True when the system accepted the address for its browser.
-bool OpenAddress(const QString &address, LateFailure failedLater = {});
-
-using BrowserHandler = std::function<bool(const QString &address)>;
-// An empty handler brings back the real launch.
-void setBrowserHandler(BrowserHandler handler);
+extern Seam<void(const QString &address, const LaunchFailed &failed)> OpenAddress;
 
 } // namespace platform

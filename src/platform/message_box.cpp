@@ -11,12 +11,6 @@ const char *const ApplicationTitle = QT_TRANSLATE_NOOP("platform", "Brewlore");
 
 namespace {
 
-MessageBoxHandler &handler()
-{
-    static MessageBoxHandler h;
-    return h;
-}
-
 int showRealBox(const QString &text, int flags)
 {
     // Owned by the window the user is in, so that it stays above it even when
@@ -51,13 +45,6 @@ int showRealBox(const QString &text, int flags)
 
 } // namespace
 
-int MsgBox(const QString &text, int flags)
-{
-    if (handler())
-        return handler()(text, flags);
-    return showRealBox(text, flags);
-}
-
-void setMessageBoxHandler(MessageBoxHandler h) { handler() = std::move(h); }
+Seam<int(const QString &text, int flags)> MsgBox(&showRealBox);
 
 } // namespace platform

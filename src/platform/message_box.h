@@ -1,9 +1,10 @@
 #pragma once
 // Modal message boxes, always titled "Brewlore". Tests replace the real box
-// with a handler that records the text and answers for the user.
+// with one that records the text and answers for the user.
+
+#include "seam.h"
 
 #include <QString>
-#include <functional>
 
 namespace platform {
 
@@ -18,10 +19,7 @@ enum MsgBoxResult : int { vbOK = 1, vbYes = 6, vbNo = 7 };
 
 extern const char *const ApplicationTitle;
 
-int MsgBox(const QString &text, int flags);
-
-using MessageBoxHandler = std::function<int(const QString &text, int flags)>;
-// An empty handler brings back the real box.
-void setMessageBoxHandler(MessageBoxHandler handler);
+// Shows the box and answers vbOK, vbYes or vbNo.
+extern Seam<int(const QString &text, int flags)> MsgBox;
 
 } // namespace platform

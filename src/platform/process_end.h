@@ -3,14 +3,10 @@
 // included, so the program returns from main() with the status given; tests
 // replace it to see the end without losing their own process.
 
-#include <functional>
+#include "seam.h"
 
 namespace platform {
 
-void EndProcess(int status);
-
-using ProcessEndHandler = std::function<void(int status)>;
-// An empty handler brings back the real end.
-void setProcessEndHandler(ProcessEndHandler handler);
+extern Seam<void(int status)> EndProcess;
 
 } // namespace platform

@@ -13,10 +13,11 @@ std::mt19937 &generator()
     return g;
 }
 
-RandomSource &source()
+float next()
 {
-    static RandomSource s;
-    return s;
+    // 24 random bits make every float of [0, 1) at spacing 2^-24 equally
+    // likely; the largest is 1 - 2^-24, never 1.0.
+    return float(generator()() >> 8) * 0x1p-24f;
 }
 
 } // namespace
@@ -32,15 +33,6 @@ void Randomize()
 
 void RandomizeWith(uint32_t seed) { generator().seed(seed); }
 
-float Rnd()
-{
-    if (source())
-        return source()();
-    // 24 random bits make every float of [0, 1) at spacing 2^-24 equally
-    // likely; the largest is 1 - 2^-24, never 1.0.
-    return float(generator()() >> 8) * 0x1p-24f;
-}
-
-void setRandomSource(RandomSource s) { source() = std::move(s); }
+Seam<float()> Rnd(&next);
 
 } // namespace platform

@@ -4,9 +4,10 @@
 // to the browser as one address: on Linux as one argument of xdg-open (the
 // kernel refuses one of 128 KiB or more), on Windows through ShellExecuteA
 // (the browser's command line holds 32,767 characters; older shells refuse
-// addresses past 2,083, which a referral in a non-Latin script can reach).
-// A web server need only read request lines of about 8000 characters
-// (RFC 9110). A launch that is refused all the same is told to the user.
+// addresses past 2,083, which a referral in a non-Latin script can reach, and
+// the launch there refuses them itself). A web server need only read request
+// lines of about 8000 characters (RFC 9110). A launch that is refused all the
+// same is told to the user.
 //
 // The bounds count UTF-16 code units, as the text boxes do: a character
 // outside the Basic Multilingual Plane, such as an emoji, takes two.
@@ -21,18 +22,10 @@ constexpr int MaxNameLength = 64;     // the user's and the friend's name
 constexpr int MaxEmailLength = 254;   // either e-mail address, RFC 5321's limit
 constexpr int MaxMessageLength = 200; // characters in the message box
 
-// The longest request address the bounds above let the form make. They leave
-// room for a site base address several times as long as ours.
+// The longest request address the bounds above let the form make, and the
+// longest one handed to the browser launch; a longer one is refused with the
+// launch's failure message. The bounds leave room for a site base address
+// several times as long as ours.
 constexpr int MaxRequestLength = 8000;
-
-// The longest address handed to the browser launch; a longer one is refused
-// with the launch's failure message. Windows shells may refuse an address of
-// more than 2,083 characters, which only a long referral in a non-Latin
-// script reaches; elsewhere every request the form makes goes out.
-#ifdef _WIN32
-constexpr int MaxLaunchLength = 2083;
-#else
-constexpr int MaxLaunchLength = MaxRequestLength;
-#endif
 
 } // namespace modTellAFriend

@@ -26,6 +26,8 @@ QString queryValue(const QString &value)
     return QString::fromLatin1(QUrl::toPercentEncoding(value));
 }
 
+void tellLaunchFailure() { platform::MsgBox(LaunchFailureText(), platform::vbCritical); }
+
 } // namespace
 
 QString PromptText(Prompt prompt)
@@ -99,9 +101,10 @@ void OpenReferralPage()
     // The bounded fields keep every request within the limit; only a site
     // address far longer than ours could pass it, and such a request is
     // refused here rather than by the system.
-    const auto tell = [] { platform::MsgBox(LaunchFailureText(), platform::vbCritical); };
-    if (ReferralUrl.size() > MaxLaunchLength || !platform::OpenAddress(ReferralUrl, tell))
-        tell();
+    if (ReferralUrl.size() > MaxRequestLength)
+        tellLaunchFailure();
+    else
+        platform::OpenAddress(ReferralUrl, &tellLaunchFailure);
 }
 
 } // namespace modTellAFriend

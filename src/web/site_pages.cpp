@@ -14,7 +14,8 @@ namespace {
 
 void openPage(const char *pageKey)
 {
-    platform::OpenAddress(SitePageAddress(QLatin1String(pageKey)));
+    // A page link stays silent when no browser opens.
+    platform::OpenAddress(SitePageAddress(QLatin1String(pageKey)), {});
 }
 
 } // namespace

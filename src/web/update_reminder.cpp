@@ -2,7 +2,7 @@
 
 #include "site_pages.h"
 
-#include "platform/clock.h"
+#include "platform/calendar.h"
 #include "platform/message_box.h"
 #include "platform/settings_store.h"
 #include "settings_transform.h"

@@ -125,7 +125,7 @@ void tst_Exit::endLeavesEveryEventLoop()
 {
     Seams seams;
     seams.answer = platform::vbNo;
-    platform::setProcessEndHandler({}); // the real end: every event loop returns
+    platform::EndProcess.replace({}); // the real end: every event loop returns
     FormsRegistry forms;
     forms::frmMain *main = forms.Main();
     main->show();

@@ -89,15 +89,14 @@ void tst_StartupReminder::dueReminderComesFirstAndOnce()
     storeDate(Today.addDays(-20));
     QList<QStringList> windowsAtQuestion;
     QList<QStringList> windowsAtLaunch;
-    platform::setMessageBoxHandler([&](const QString &text, int flags) {
+    platform::MsgBox.replace([&](const QString &text, int flags) {
         seams.messages.append({text, flags});
         windowsAtQuestion.append(visibleWindows());
         return answer;
     });
-    platform::setBrowserHandler([&](const QString &address) {
+    platform::OpenAddress.replace([&](const QString &address, const platform::LaunchFailed &) {
         seams.launches.append(address);
         windowsAtLaunch.append(visibleWindows());
-        return true;
     });
 
     {
@@ -144,12 +143,12 @@ void tst_StartupReminder::rotationRunsOnceLast()
     int draws = 0;
     QList<int> drawsAtQuestion;
     QList<QStringList> windowsAtDraw;
-    platform::setMessageBoxHandler([&](const QString &text, int flags) {
+    platform::MsgBox.replace([&](const QString &text, int flags) {
         seams.messages.append({text, flags});
         drawsAtQuestion.append(draws);
         return seams.answer;
     });
-    platform::setRandomSource([&] {
+    platform::Rnd.replace([&] {
         ++draws;
         windowsAtDraw.append(visibleWindows());
         return r;

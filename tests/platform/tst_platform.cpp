@@ -1,8 +1,8 @@
-#include "platform/clock.h"
 #include "platform/font_warmup.h"
 #include "platform/geometry.h"
 #include "platform/instance_guard.h"
 #include "platform/message_box.h"
+#include "platform/pause.h"
 #include "platform/random.h"
 #include "platform/settings_store.h"
 

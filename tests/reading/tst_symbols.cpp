@@ -125,9 +125,9 @@ void tst_Symbols::drawEdges()
 
 void tst_Symbols::drawWritesCurrentSymbol()
 {
-    platform::setRandomSource([] { return 0.5f; });
+    platform::Rnd.replace([] { return 0.5f; });
     DrawSymbol();
-    platform::setRandomSource({});
+    platform::Rnd.replace({});
     QCOMPARE(CurrentSymbol, int16_t(40));
 }
 

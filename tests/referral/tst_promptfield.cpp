@@ -170,7 +170,7 @@ void tst_PromptField::spaceRefusedInEmailField()
     host.line->setFocus(Qt::MouseFocusReason);
     // The box is a window of its own: it takes the activation while it is up.
     QStringList whileUp;
-    platform::setMessageBoxHandler([&](const QString &text, int flags) {
+    platform::MsgBox.replace([&](const QString &text, int flags) {
         seams.messages.append({text, flags});
         QWidget box;
         box.setObjectName(QStringLiteral("box"));

@@ -183,7 +183,7 @@ void tst_Referral::overlongRequestIsNotHandedOn()
     // Not reachable from the bounded form with our site address; a branded
     // one far longer would be, and such a request is refused before launch.
     Seams seams;
-    modTellAFriend::ReferralUrl = QString(modTellAFriend::MaxLaunchLength + 1, QLatin1Char('a'));
+    modTellAFriend::ReferralUrl = QString(modTellAFriend::MaxRequestLength + 1, QLatin1Char('a'));
     modTellAFriend::OpenReferralPage();
     QVERIFY(seams.launches.isEmpty());
     QCOMPARE(seams.messages.size(), 1);

@@ -5,7 +5,7 @@
 // the real services.
 
 #include "platform/browser.h"
-#include "platform/clock.h"
+#include "platform/calendar.h"
 #include "platform/message_box.h"
 #include "platform/process_end.h"
 #include "platform/random.h"
@@ -29,23 +29,25 @@ class Seams
 public:
     Seams()
     {
-        platform::setMessageBoxHandler([this](const QString &text, int flags) {
+        platform::MsgBox.replace([this](const QString &text, int flags) {
             messages.append({text, flags});
             return answer;
         });
-        platform::setBrowserHandler([this](const QString &address) {
-            launches.append(address);
-            return browserOpens;
-        });
-        platform::setProcessEndHandler([this](int status) { endStatuses.append(status); });
+        platform::OpenAddress.replace(
+            [this](const QString &address, const platform::LaunchFailed &failed) {
+                launches.append(address);
+                if (!browserOpens && failed)
+                    failed();
+            });
+        platform::EndProcess.replace([this](int status) { endStatuses.append(status); });
     }
     ~Seams()
     {
-        platform::setMessageBoxHandler({});
-        platform::setBrowserHandler({});
-        platform::setProcessEndHandler({});
-        platform::setRandomSource({});
-        platform::setDateSource({});
+        platform::MsgBox.replace({});
+        platform::OpenAddress.replace({});
+        platform::EndProcess.replace({});
+        platform::Rnd.replace({});
+        platform::Today.replace({});
     }
     Seams(const Seams &) = delete;
     Seams &operator=(const Seams &) = delete;
@@ -54,7 +56,7 @@ public:
     void feedRandom(std::initializer_list<float> values)
     {
         queued.insert(queued.end(), values.begin(), values.end());
-        platform::setRandomSource([this] {
+        platform::Rnd.replace([this] {
             if (queued.empty())
                 return float(fallback() >> 8) * 0x1p-24f;
             const float r = queued.front();
@@ -65,7 +67,7 @@ public:
 
     void fixToday(QDate today)
     {
-        platform::setDateSource([today] { return today; });
+        platform::Today.replace([today] { return today; });
     }
 
     QStringList launches;

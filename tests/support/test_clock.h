@@ -7,7 +7,7 @@
 // lands on its exact millisecond, and nested waits end in the order real
 // timers would end them.
 
-#include "platform/clock.h"
+#include "platform/pause.h"
 
 #include <QEventLoop>
 #include <QObject>
@@ -16,17 +16,31 @@
 #include <functional>
 #include <map>
 
-class TestClock : public platform::PauseClock
+class TestClock
 {
 public:
-    TestClock() { platform::setPauseClock(this); }
-    ~TestClock() override { platform::setPauseClock(nullptr); }
+    TestClock()
+    {
+        platform::MonotonicMilliseconds.replace([this] { return m_now; });
+        platform::WaitWithEvents.replace([this](int milliseconds) { advance(milliseconds); });
+    }
+    ~TestClock()
+    {
+        platform::MonotonicMilliseconds.replace({});
+        platform::WaitWithEvents.replace({});
+    }
     TestClock(const TestClock &) = delete;
     TestClock &operator=(const TestClock &) = delete;
 
-    qint64 NowMilliseconds() override { return m_now; }
+    // Runs `action` when the clock reaches `when` (milliseconds on this clock).
+    void at(qint64 when, std::function<void()> action)
+    {
+        m_due.emplace(when, std::move(action));
+        kick();
+    }
 
-    void Wait(int milliseconds) override
+    // Lets the given time pass, running whatever falls due meanwhile.
+    void advance(qint64 milliseconds)
     {
         QEventLoop loop;
         const QPointer<QEventLoop> waiting(&loop);
@@ -37,16 +51,6 @@ public:
         });
         loop.exec();
     }
-
-    // Runs `action` when the clock reaches `when` (milliseconds on this clock).
-    void at(qint64 when, std::function<void()> action)
-    {
-        m_due.emplace(when, std::move(action));
-        kick();
-    }
-
-    // Lets the given time pass, running whatever falls due meanwhile.
-    void advance(qint64 milliseconds) { Wait(int(milliseconds)); }
 
     qint64 now() const { return m_now; }
 

@@ -225,7 +225,7 @@ void tst_UpdateReminder::reminder()
     if (fault == Fault::UnwritableStore)
         pointStoreAt(QStringLiteral("/dev/null/store"));
     if (fault == Fault::StoreLostDuringQuestion) {
-        platform::setMessageBoxHandler([&seams, this](const QString &text, int flags) {
+        platform::MsgBox.replace([&seams, this](const QString &text, int flags) {
             seams.messages.append({text, flags});
             pointStoreAt(QStringLiteral("/dev/null/store"));
             return seams.answer;
@@ -233,10 +233,9 @@ void tst_UpdateReminder::reminder()
     }
     // What the store held when a page was requested: the write comes first.
     QStringList storedAtLaunch;
-    platform::setBrowserHandler([&](const QString &address) {
+    platform::OpenAddress.replace([&](const QString &address, const platform::LaunchFailed &) {
         seams.launches.append(address);
         storedAtLaunch.append(storedDate());
-        return true;
     });
 
     modHelp::CheckForUpdate();

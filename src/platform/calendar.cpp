@@ -1,0 +1,7 @@
+#include "calendar.h"
+
+namespace platform {
+
+Seam<QDate()> Today(&QDate::currentDate);
+
+} // namespace platform
