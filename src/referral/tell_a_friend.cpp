@@ -5,6 +5,7 @@
 #include "web/site_pages.h"
 
 #include <QCoreApplication>
+#include <QScopedValueRollback>
 #include <QUrl>
 
 namespace modTellAFriend {
@@ -26,7 +27,16 @@ QString queryValue(const QString &value)
     return QString::fromLatin1(QUrl::toPercentEncoding(value));
 }
 
-void tellLaunchFailure() { platform::MsgBox(LaunchFailureText(), platform::vbCritical); }
+// Launches pressed one after another may fail while the box is up: the one
+// box speaks for them all.
+void tellLaunchFailure()
+{
+    static bool showing = false;
+    if (showing)
+        return;
+    const QScopedValueRollback<bool> shown(showing, true);
+    platform::MsgBox(LaunchFailureText(), platform::vbCritical);
+}
 
 } // namespace
 

@@ -41,6 +41,7 @@ private slots:
     void longestRequestFits();
     void messageOfLineBreaksFits();
     void overlongRequestIsNotHandedOn();
+    void oneFailureBoxAtATime();
 };
 
 void tst_Referral::plainRequestAddress()
@@ -194,6 +195,29 @@ void tst_Referral::overlongRequestIsNotHandedOn()
     modTellAFriend::OpenReferralPage();
     QCOMPARE(seams.launches.size(), 1);
     QCOMPARE(seams.messages.size(), 1);
+}
+
+void tst_Referral::oneFailureBoxAtATime()
+{
+    // Presses whose launch fails while the box is up are sent all the same,
+    // and the one box speaks for them.
+    Seams seams;
+    seams.browserOpens = false;
+    modTellAFriend::ReferralUrl = QStringLiteral("https://a.example/");
+    int shown = 0;
+    platform::MsgBox.replace([&](const QString &, int) {
+        if (++shown == 1) {
+            modTellAFriend::OpenReferralPage();
+            modTellAFriend::OpenReferralPage();
+        }
+        return int(platform::vbOK);
+    });
+    modTellAFriend::OpenReferralPage();
+    QCOMPARE(seams.launches.size(), 3);
+    QCOMPARE(shown, 1);
+    // Once it is closed, the next failure is told again.
+    modTellAFriend::OpenReferralPage();
+    QCOMPARE(shown, 2);
 }
 
 QTEST_MAIN(tst_Referral)
