@@ -58,8 +58,7 @@ int CommandLine::PrintReading()
     // clock as at start-up. No lock is taken and nothing is stored, so it may
     // run beside the window program as often as one likes.
     platform::Randomize();
-    modSymbols::DrawSymbol();
-    modSymbols::LoadSymbols();
+    modSymbols::drawReading();
     const int slot = modSymbols::CurrentSymbol;
     QTextStream out(stdout);
     out << modSymbols::ShownName(slot) << '\n' << modSymbols::ShownMeaning(slot) << '\n';

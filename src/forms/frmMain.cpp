@@ -144,8 +144,7 @@ void frmMain::picCoffeePot_Click()
     const QPointer<frmMain> self(this);
     const auto stillHere = [&self] { return self && !self->m_unloaded; };
 
-    modSymbols::DrawSymbol();
-    modSymbols::LoadSymbols();
+    modSymbols::drawReading();
     platform::PauseSchedule schedule;
     picMessage->show();
     for (Shape *dot : {shp1, shp2, shp3, shp4}) {

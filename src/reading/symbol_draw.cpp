@@ -18,4 +18,10 @@ int16_t SymbolForValue(float r)
 
 void DrawSymbol() { CurrentSymbol = SymbolForValue(platform::Rnd()); }
 
+void drawReading()
+{
+    DrawSymbol();
+    LoadSymbols();
+}
+
 } // namespace modSymbols

@@ -14,4 +14,8 @@ int16_t SymbolForValue(float r);
 // Takes the next value of the shared generator into CurrentSymbol.
 void DrawSymbol();
 
+// A reading, as a click on the coffee pot and --reading both make it: the
+// catalogue loaded and the next symbol drawn into CurrentSymbol.
+void drawReading();
+
 } // namespace modSymbols
