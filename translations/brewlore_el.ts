@@ -33,24 +33,12 @@ Without options, Brewlore opens its window.</source>
 <context>
     <name>DisplayCheck</name>
     <message>
-        <source>no display was found (neither WAYLAND_DISPLAY nor DISPLAY is set)</source>
-        <translation>δεν βρέθηκε οθόνη (δεν έχει οριστεί ούτε WAYLAND_DISPLAY ούτε DISPLAY)</translation>
-    </message>
-    <message>
-        <source>the platform &quot;%1&quot; needs %2, which is not set</source>
-        <translation>η πλατφόρμα «%1» χρειάζεται %2, που δεν έχει οριστεί</translation>
-    </message>
-    <message>
         <source>%1: cannot open its window: %2. For a reading in this terminal, run: %1 --reading</source>
         <translation>%1: δεν ήταν δυνατό να ανοίξει το παράθυρο: %2. Για διάβασμα του φλιτζανιού σε αυτό το τερματικό, εκτελέστε: %1 --reading</translation>
     </message>
     <message>
         <source>its display could not be opened</source>
         <translation>δεν ήταν δυνατό να ανοίξει η οθόνη</translation>
-    </message>
-    <message>
-        <source>%1 or %2</source>
-        <translation>%1 ή %2</translation>
     </message>
 </context>
 <context>

@@ -33,24 +33,12 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
 <context>
     <name>DisplayCheck</name>
     <message>
-        <source>no display was found (neither WAYLAND_DISPLAY nor DISPLAY is set)</source>
-        <translation>ekran bulunamadı (ne WAYLAND_DISPLAY ne de DISPLAY ayarlı)</translation>
-    </message>
-    <message>
-        <source>the platform &quot;%1&quot; needs %2, which is not set</source>
-        <translation>&quot;%1&quot; platformu %2 gerektiriyor, ama ayarlı değil</translation>
-    </message>
-    <message>
         <source>%1: cannot open its window: %2. For a reading in this terminal, run: %1 --reading</source>
         <translation>%1: pencere açılamıyor: %2. Falınızı bu uçbirimde görmek için şunu çalıştırın: %1 --reading</translation>
     </message>
     <message>
         <source>its display could not be opened</source>
         <translation>ekran açılamadı</translation>
-    </message>
-    <message>
-        <source>%1 or %2</source>
-        <translation>%1 ya da %2</translation>
     </message>
 </context>
 <context>

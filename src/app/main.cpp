@@ -15,18 +15,18 @@ int main(int argc, char *argv[])
     // --help, --version, --reading and mistakes end here, with no display.
     if (const std::optional<int> status = RunCommandLine(argc, argv))
         return *status;
-    if (!DisplayAvailable(argc, argv))
-        return 1;
-    WatchDisplayOpening(argv[0]);
     // Opening the display takes longer than reading the font configuration:
     // side by side, the window is shown that much sooner.
     platform::FontWarmUp fonts;
+    WatchDisplayOpening();
     QApplication app(argc, argv);
-    DisplayOpened();
+    InstallTranslations();
+    // Nothing is stored before the program knows it has a screen.
+    if (!DisplayOpened())
+        return 1;
     platform::TraceStartup("display opened");
     fonts.Wait();
     platform::TraceStartup("font configuration read");
-    InstallTranslations();
     QApplication::setStyle(forms::makeApplicationStyle());
     QGuiApplication::setDesktopFileName(QStringLiteral("io.example.quillory.Brewlore"));
     // Closing a window never ends the program; only the exit window does.

@@ -19,6 +19,8 @@ private slots:
 
     void endsAtOnce_data();
     void endsAtOnce();
+    void windowProgramStartsQuietly_data();
+    void windowProgramStartsQuietly();
     void readingIsOneCatalogueEntry();
     void readingsAreDrawnAfresh();
     void readingBesideTheWindowProgram();
@@ -171,6 +173,12 @@ void tst_CommandLine::endsAtOnce_data()
         << QStringList{"-platform", "xcb"} << "offscreen" << 1 << nothing << noDisplay;
     QTest::newRow("a Wayland display that does not answer")
         << QStringList{} << "wayland:socket-that-is-not-there" << 1 << nothing << noDisplay;
+    // A framebuffer platform opens without its device, but has no screen.
+    QTest::newRow("linuxfb without its device")
+        << QStringList{} << "linuxfb:fb=/dev/no-such-fb" << 1 << nothing << noDisplay;
+    QTest::newRow("-platform linuxfb without its device")
+        << QStringList{"-platform", "linuxfb:fb=/dev/no-such-fb"} << "" << 1 << nothing
+        << noDisplay;
 }
 
 void tst_CommandLine::endsAtOnce()
@@ -194,6 +202,34 @@ void tst_CommandLine::endsAtOnce()
     QVERIFY2(QRegularExpression(err).match(QString::fromUtf8(result.err)).hasMatch(),
              result.err.constData());
     QCOMPARE(leftBehind(), QStringList());
+}
+
+void tst_CommandLine::windowProgramStartsQuietly_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("platform"); // QT_QPA_PLATFORM, unset when empty
+
+    QTest::newRow("-platform offscreen") << QStringList{"-platform", "offscreen"} << "";
+    // Qt's complaints about the first platform are noise once the next opened.
+    QTest::newRow("after a platform that cannot open") << QStringList{} << "xcb;offscreen";
+}
+
+void tst_CommandLine::windowProgramStartsQuietly()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, platform);
+
+    QProcess windows;
+    windows.setProcessEnvironment(terminal(platform));
+    windows.start(QStringLiteral(BREWLORE_EXE), arguments);
+    QVERIFY(windows.waitForStarted());
+    const QString lock = m_home->filePath(QStringLiteral("config/brewlore/brewlore.lock"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock) || windows.state() == QProcess::NotRunning, 10000);
+    QCOMPARE(windows.state(), QProcess::Running);
+    windows.kill();
+    QVERIFY(windows.waitForFinished());
+    QCOMPARE(windows.readAllStandardError(), QByteArray());
+    QCOMPARE(windows.readAllStandardOutput(), QByteArray());
 }
 
 void tst_CommandLine::readingIsOneCatalogueEntry()
