@@ -29,6 +29,10 @@ Without options, Brewlore opens its window.</source>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Απρόσμενο όρισμα «%1».</translation>
     </message>
+    <message>
+        <source>%1: cannot write to standard output</source>
+        <translation>%1: δεν ήταν δυνατή η εγγραφή στην τυπική έξοδο</translation>
+    </message>
 </context>
 <context>
     <name>DisplayCheck</name>

@@ -29,6 +29,10 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Beklenmeyen argüman &apos;%1&apos;.</translation>
     </message>
+    <message>
+        <source>%1: cannot write to standard output</source>
+        <translation>%1: standart çıktıya yazılamadı</translation>
+    </message>
 </context>
 <context>
     <name>DisplayCheck</name>

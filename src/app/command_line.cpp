@@ -13,46 +13,71 @@
 
 namespace {
 
-class CommandLine
-{
-    Q_DECLARE_TR_FUNCTIONS(CommandLine)
-public:
-    static std::optional<int> Run();
-
-private:
-    static void AddQtOptions(QCommandLineParser &parser);
-    static int PrintReading();
-};
-
-// Options that QGuiApplication and QApplication read for the windows. The
-// parser accepts them, unlisted in the help, so that they still reach Qt.
+// Qt's own options, which the parser takes, unlisted in the help, so that
+// they reach Qt. -qmljsdebugger is not among them: the core application
+// object takes it out of the arguments before they are parsed.
 struct QtOption
 {
     const char *name;
     bool takesValue;
 };
 const QtOption qtOptions[] = {
-    {"platform", true},        {"platformpluginpath", true},
-    {"platformtheme", true},   {"plugin", true},
-    {"qwindowgeometry", true}, {"qwindowicon", true},
-    {"qwindowtitle", true},    {"session", true},
-    {"style", true},           {"stylesheet", true},
-    {"display", true},         {"geometry", true},
-    {"reverse", false},        {"widgetcount", false},
+    // QGuiApplication's, and the X11 ones its documentation lists
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"qwindowicon", true},
+    {"qwindowtitle", true},
+    {"reverse", false},
+    {"session", true},
+    {"display", true},
+    {"geometry", true},
+    // QApplication's
+    {"style", true},
+    {"stylesheet", true},
+    {"widgetcount", false},
+    // the Windows platform's, as the manual qt6options(7) gives them
+    {"dialogs", true},
+    {"fontengine", true},
+    // those Qt's X11 platform reads besides
+    {"name", true},
+    {"title", true},
+    {"icon", true},
+    {"visual", true},
+    {"nograb", false},
+    {"dograb", false},
 };
 
-void CommandLine::AddQtOptions(QCommandLineParser &parser)
+// Control characters shown as \x1b and the like, so that an argument echoed
+// in a message cannot act on the terminal.
+QString escaped(const QString &text)
 {
-    for (const QtOption &qt : qtOptions) {
-        QCommandLineOption option(QLatin1String(qt.name));
-        if (qt.takesValue)
-            option.setValueName(QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
+    QString shown;
+    for (const QChar c : text)
+        shown += c.category() == QChar::Other_Control
+                     ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
+                     : QString(c);
+    return shown;
 }
 
-int CommandLine::PrintReading()
+// False when standard output could not take it: a full disk, a closed stream.
+bool writeOut(const QString &text)
+{
+    QTextStream out(stdout);
+    out << text;
+    out.flush();
+    return out.status() == QTextStream::Ok && std::fflush(stdout) == 0;
+}
+
+int failedToWrite(const QString &message)
+{
+    QTextStream(stderr) << message.arg(QCoreApplication::applicationName()) << '\n';
+    return 1;
+}
+
+int PrintReading()
 {
     // The draw of a click on the coffee pot, from a generator seeded from the
     // clock as at start-up. No lock is taken and nothing is stored, so it may
@@ -60,71 +85,95 @@ int CommandLine::PrintReading()
     platform::Randomize();
     modSymbols::drawReading();
     const int slot = modSymbols::CurrentSymbol;
-    QTextStream out(stdout);
-    out << modSymbols::ShownName(slot) << '\n' << modSymbols::ShownMeaning(slot) << '\n';
-    out.flush();
-    if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0) {
-        QTextStream(stderr) << tr("%1: cannot write the reading to standard output")
-                                   .arg(QCoreApplication::applicationName())
-                            << '\n';
-        return 1;
-    }
+    if (!writeOut(modSymbols::ShownName(slot) + '\n' + modSymbols::ShownMeaning(slot) + '\n'))
+        return failedToWrite(QCoreApplication::translate(
+            "CommandLine", "%1: cannot write the reading to standard output"));
     return 0;
 }
 
-std::optional<int> CommandLine::Run()
+std::optional<int> Run(QByteArrayList &qtArguments)
 {
     QCommandLineParser parser;
     // Qt's own options are single-dash words: -platform, -style.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        tr("A coffee-cup reading: your symbol for the day and its traditional meaning.\n"
-           "Without options, Brewlore opens its window."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  tr("Show this help and end."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     tr("Show the version and end."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "A coffee-cup reading: your symbol for the day and its traditional meaning.\n"
+        "Without options, Brewlore opens its window."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Show this help and end."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Show the version and end."));
     const QCommandLineOption reading(
         QStringLiteral("reading"),
-        tr("Print one reading and end: the symbol's name on one line, its meaning on the next. "
-           "Needs no display."));
+        QCoreApplication::translate(
+            "CommandLine",
+            "Print one reading and end: the symbol's name on one line, its meaning on the next. "
+            "Needs no display."));
     parser.addOptions({help, version, reading});
-    AddQtOptions(parser);
+    for (const QtOption &qt : qtOptions) {
+        QCommandLineOption option(QLatin1String(qt.name));
+        if (qt.takesValue)
+            option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
 
-    QTextStream out(stdout);
-    QTextStream err(stderr);
     QString mistake;
     if (!parser.parse(QCoreApplication::arguments()))
         mistake = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
-        mistake = tr("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+        mistake = QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                      .arg(parser.positionalArguments().constFirst());
     if (!mistake.isEmpty()) {
-        err << QCoreApplication::applicationName() << ": " << mistake << "\n\n"
-            << parser.helpText();
+        QTextStream(stderr) << QCoreApplication::applicationName() << ": " << escaped(mistake)
+                            << "\n\n"
+                            << parser.helpText();
         return 2;
     }
-    if (parser.isSet(help)) {
-        out << parser.helpText();
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        out << BREWLORE_PRODUCT " " BREWLORE_VERSION "\n";
-        return 0;
-    }
+    const QString cannotWrite =
+        QCoreApplication::translate("CommandLine", "%1: cannot write to standard output");
+    if (parser.isSet(help))
+        return writeOut(parser.helpText()) ? 0 : failedToWrite(cannotWrite);
+    if (parser.isSet(version))
+        return writeOut(QStringLiteral(BREWLORE_PRODUCT " " BREWLORE_VERSION "\n"))
+                   ? 0
+                   : failedToWrite(cannotWrite);
     if (parser.isSet(reading))
         return PrintReading();
-    return std::nullopt; // only Qt's own options: on to the windows
+    // Only Qt's options: on to the windows, with each option as Qt reads it.
+    for (const QtOption &qt : qtOptions) {
+        const QString name = QLatin1String(qt.name);
+        if (!parser.isSet(name))
+            continue;
+        const QStringList values = qt.takesValue ? parser.values(name) : QStringList{QString()};
+        for (const QString &value : values) {
+            qtArguments << '-' + QByteArray(qt.name);
+            if (qt.takesValue)
+                qtArguments << value.toLocal8Bit();
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
 
-std::optional<int> RunCommandLine(int argc, char *argv[])
+std::optional<int> RunCommandLine(int argc, char *argv[], QtArguments &qt)
 {
+    qt.text = {argc > 0 ? QByteArray(argv[0]) : QByteArrayLiteral("brewlore")};
     // A plain start pays nothing for the parser.
-    if (argc <= 1)
-        return std::nullopt;
-    // A core application only: no display is needed to answer these.
-    QCoreApplication app(argc, argv);
-    InstallTranslations();
-    return CommandLine::Run();
+    if (argc > 1) {
+        // A core application only: no display is needed to answer these.
+        QCoreApplication app(argc, argv);
+        InstallTranslations();
+        if (const std::optional<int> status = Run(qt.text))
+            return status;
+    }
+    for (QByteArray &argument : qt.text)
+        qt.argv.push_back(argument.data());
+    qt.argv.push_back(nullptr);
+    qt.argc = int(qt.text.size());
+    return std::nullopt;
 }

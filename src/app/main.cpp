@@ -13,13 +13,14 @@ int main(int argc, char *argv[])
 {
     platform::TraceStartup("main()");
     // --help, --version, --reading and mistakes end here, with no display.
-    if (const std::optional<int> status = RunCommandLine(argc, argv))
+    QtArguments qt;
+    if (const std::optional<int> status = RunCommandLine(argc, argv, qt))
         return *status;
     // Opening the display takes longer than reading the font configuration:
     // side by side, the window is shown that much sooner.
     platform::FontWarmUp fonts;
     WatchDisplayOpening();
-    QApplication app(argc, argv);
+    QApplication app(qt.argc, qt.argv.data());
     InstallTranslations();
     // Nothing is stored before the program knows it has a screen.
     if (!DisplayOpened())

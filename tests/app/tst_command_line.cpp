@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <unistd.h>
 
 // The built program from a terminal without a display: no DISPLAY, no
 // WAYLAND_DISPLAY, no QT_QPA_PLATFORM, and its own home, settings and runtime
@@ -19,12 +20,15 @@ private slots:
 
     void endsAtOnce_data();
     void endsAtOnce();
+    void qtOptionsAreTaken_data();
+    void qtOptionsAreTaken();
     void windowProgramStartsQuietly_data();
     void windowProgramStartsQuietly();
     void readingIsOneCatalogueEntry();
     void readingsAreDrawnAfresh();
     void readingBesideTheWindowProgram();
-    void readingThatCannotBeWrittenFails();
+    void outputThatCannotBeWrittenFails_data();
+    void outputThatCannotBeWrittenFails();
 
 private:
     struct Result
@@ -35,7 +39,7 @@ private:
     };
     QProcessEnvironment terminal(const QString &platform = {}) const;
     Result run(const QStringList &arguments, const QProcessEnvironment &env,
-               const QString &outputFile = {});
+               const QString &outputFile = {}, bool closeOutput = false);
     QString readingFrom(const Result &result);
     QStringList leftBehind() const;
 
@@ -75,12 +79,14 @@ QProcessEnvironment tst_CommandLine::terminal(const QString &platform) const
 
 tst_CommandLine::Result tst_CommandLine::run(const QStringList &arguments,
                                              const QProcessEnvironment &env,
-                                             const QString &outputFile)
+                                             const QString &outputFile, bool closeOutput)
 {
     QProcess process;
     process.setProcessEnvironment(env);
     if (!outputFile.isEmpty())
         process.setStandardOutputFile(outputFile);
+    if (closeOutput)
+        process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
     process.start(QStringLiteral(BREWLORE_EXE), arguments);
     Result result;
     if (!process.waitForFinished(10000)) {
@@ -161,6 +167,13 @@ void tst_CommandLine::endsAtOnce_data()
         << mistake("Unknown option 'readings'\\.");
     QTest::newRow("stray argument") << QStringList{"coffee"} << "" << 2 << nothing
                                     << mistake("Unexpected argument 'coffee'\\.");
+    // Echoed raw, it would set the terminal's title.
+    QTest::newRow("control characters")
+        << QStringList{"\x1b]0;PWNED\x07"} << "" << 2 << nothing
+        << mistake("Unexpected argument '\\\\x1b\\]0;PWNED\\\\x07'\\.");
+    QTest::newRow("value for a Qt option without one")
+        << QStringList{"-reverse=yes"} << "" << 2 << nothing
+        << mistake("Unexpected value after '-reverse'\\.");
     QTest::newRow("Qt option without its value") << QStringList{"-platform"} << "" << 2 << nothing
                                                  << mistake("Missing value after '-platform'\\.");
     QTest::newRow("no display") << QStringList{} << "" << 1 << nothing << noDisplay;
@@ -204,12 +217,63 @@ void tst_CommandLine::endsAtOnce()
     QCOMPARE(leftBehind(), QStringList());
 }
 
+void tst_CommandLine::qtOptionsAreTaken_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+
+    // Qt's documented options for a widgets program: its manual qt6options(7)
+    // and the documentation of QGuiApplication and QApplication.
+    QTest::newRow("-style") << QStringList{"-style", "fusion"};
+    QTest::newRow("-style=") << QStringList{"-style=fusion"};
+    QTest::newRow("-stylesheet") << QStringList{"-stylesheet", "look.qss"};
+    QTest::newRow("-stylesheet=") << QStringList{"-stylesheet=look.qss"};
+    QTest::newRow("-widgetcount") << QStringList{"-widgetcount"};
+    QTest::newRow("-reverse") << QStringList{"-reverse"};
+    QTest::newRow("-qmljsdebugger=") << QStringList{"-qmljsdebugger=port:1234"};
+    QTest::newRow("-platform") << QStringList{"-platform", "offscreen"};
+    QTest::newRow("-platformpluginpath") << QStringList{"-platformpluginpath", "/plugins"};
+    QTest::newRow("-platformtheme") << QStringList{"-platformtheme", "gtk3"};
+    QTest::newRow("-plugin") << QStringList{"-plugin", "evdevmouse"};
+    QTest::newRow("-qwindowgeometry") << QStringList{"-qwindowgeometry", "100x100+50+50"};
+    QTest::newRow("-qwindowicon") << QStringList{"-qwindowicon", "cup.png"};
+    QTest::newRow("-qwindowtitle") << QStringList{"-qwindowtitle", "Hello"};
+    QTest::newRow("-session") << QStringList{"-session", "1234"};
+    QTest::newRow("-display") << QStringList{"-display", ":0"};
+    QTest::newRow("-geometry") << QStringList{"-geometry", "100x100+50+50"};
+    QTest::newRow("-dialogs=") << QStringList{"-dialogs=xp"};
+    QTest::newRow("-fontengine=") << QStringList{"-fontengine=freetype"};
+    // The X11 platform's, beside them.
+    QTest::newRow("-name") << QStringList{"-name", "x"};
+    // Any of them with two dashes, or with its value after "=".
+    QTest::newRow("--platform") << QStringList{"--platform", "offscreen"};
+    QTest::newRow("-dialogs") << QStringList{"-dialogs", "xp"};
+    QTest::newRow("-fontengine") << QStringList{"-fontengine", "freetype"};
+    QTest::newRow("-qwindowtitle=") << QStringList{"-qwindowtitle=Hello"};
+}
+
+void tst_CommandLine::qtOptionsAreTaken()
+{
+    // Taken, with its value if it has one: --version after it still answers.
+    QFETCH(QStringList, arguments);
+    const Result result = run(arguments << QStringLiteral("--version"), terminal());
+    QCOMPARE(result.err, QByteArray());
+    QCOMPARE(result.status, 0);
+    QVERIFY(result.out.startsWith("Brewlore "));
+}
+
 void tst_CommandLine::windowProgramStartsQuietly_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("platform"); // QT_QPA_PLATFORM, unset when empty
 
     QTest::newRow("-platform offscreen") << QStringList{"-platform", "offscreen"} << "";
+    QTest::newRow("-platform=offscreen") << QStringList{"-platform=offscreen"} << "";
+    QTest::newRow("--platform=offscreen") << QStringList{"--platform=offscreen"} << "";
+    QTest::newRow("Qt's options with their values")
+        << QStringList{"-platform",   "offscreen", "-name",
+                       "x",           "-dialogs",  "xp",
+                       "-fontengine", "freetype",  "-qwindowtitle=Hello"}
+        << "";
     // Qt's complaints about the first platform are noise once the next opened.
     QTest::newRow("after a platform that cannot open") << QStringList{} << "xcb;offscreen";
 }
@@ -281,14 +345,30 @@ void tst_CommandLine::readingBesideTheWindowProgram()
     QVERIFY(windows.waitForFinished());
 }
 
-void tst_CommandLine::readingThatCannotBeWrittenFails()
+void tst_CommandLine::outputThatCannotBeWrittenFails_data()
 {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<bool>("closed"); // standard output closed, rather than full
+    QTest::addColumn<QByteArray>("message");
+
+    QTest::newRow("--reading, disk full") << "--reading" << false << QByteArray("the reading to");
+    QTest::newRow("--version, disk full") << "--version" << false << QByteArray("to");
+    QTest::newRow("--help, disk full") << "--help" << false << QByteArray("to");
+    QTest::newRow("--help, closed") << "--help" << true << QByteArray("to");
+}
+
+void tst_CommandLine::outputThatCannotBeWrittenFails()
+{
+    QFETCH(QString, option);
+    QFETCH(bool, closed);
+    QFETCH(QByteArray, message);
+
     const QString full = QStringLiteral("/dev/full");
-    if (!QFileInfo(full).isWritable())
+    if (!closed && !QFileInfo(full).isWritable())
         QSKIP("no /dev/full here");
-    const Result result = run({QStringLiteral("--reading")}, terminal(), full);
+    const Result result = run({option}, terminal(), closed ? QString() : full, closed);
     QCOMPARE(result.status, 1);
-    QVERIFY2(result.err.startsWith("brewlore: cannot write the reading"), result.err.constData());
+    QCOMPARE(result.err, "brewlore: cannot write " + message + " standard output\n");
     QCOMPARE(leftBehind(), QStringList());
 }
 
