@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>%1: cannot write the reading to standard output</source>
-        <translation>%1: το διάβασμα του φλιτζανιού δεν μπορεί να γραφτεί στην τυπική έξοδο</translation>
+        <translation>%1: δεν ήταν δυνατή η εγγραφή του διαβάσματος του φλιτζανιού στην τυπική έξοδο</translation>
     </message>
     <message>
         <source>A coffee-cup reading: your symbol for the day and its traditional meaning.
@@ -38,7 +38,7 @@ Without options, Brewlore opens its window.</source>
     <name>DisplayCheck</name>
     <message>
         <source>%1: cannot open its window: %2. For a reading in this terminal, run: %1 --reading</source>
-        <translation>%1: δεν ήταν δυνατό να ανοίξει το παράθυρο: %2. Για διάβασμα του φλιτζανιού σε αυτό το τερματικό, εκτελέστε: %1 --reading</translation>
+        <translation>%1: το παράθυρο δεν μπορεί να εμφανιστεί: %2. Για διάβασμα του φλιτζανιού σε αυτό το τερματικό, εκτελέστε: %1 --reading</translation>
     </message>
     <message>
         <source>its display could not be opened</source>
