@@ -1063,7 +1063,7 @@ Without options, Brewlore opens its window.</source>
     <name>promotions</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Η επωνυμία σας στο λογισμικό φέρνει αφοσίωση και κίνηση στον ιστότοπό σας. Όνομα και σύνδεσμός σας εδώ· λεπτομέρειες στη&#xa0;«Βοήθεια». Πατήστε για πληροφορίες.</translation>
+        <translation>Κοινή επωνυμία για τον ιστότοπό σας: περισσότερη αφοσίωση και κίνηση. Όνομα και σύνδεσμός σας εδώ· λεπτομέρειες στη&#xa0;«Βοήθεια». Πατήστε για πληροφορίες.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
