@@ -13,8 +13,11 @@ QtMessageHandler previous = nullptr;
 QMutex heldLock; // the platform's own threads may log while it opens
 QList<std::function<void()>> held;
 
+// In the reader's language, whose translations a start with a display
+// installs only later.
 void sayNoDisplay()
 {
+    InstallTranslations();
     const QString line =
         QCoreApplication::translate("DisplayCheck", "%1: cannot open its window: %2. For a reading "
                                                     "in this terminal, run: %1 --reading")
@@ -35,7 +38,6 @@ void whileOpening(QtMsgType type, const QMessageLogContext &context, const QStri
             previous(type, QMessageLogContext(nullptr, 0, nullptr, name), text);
         });
     } else if (type == QtFatalMsg) { // no platform could be opened
-        InstallTranslations();
         sayNoDisplay();
         std::_Exit(1);
     }

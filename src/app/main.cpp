@@ -21,13 +21,13 @@ int main(int argc, char *argv[])
     platform::FontWarmUp fonts;
     WatchDisplayOpening();
     QApplication app(qt.argc, qt.argv.data());
-    InstallTranslations();
     // Nothing is stored before the program knows it has a screen.
     if (!DisplayOpened())
         return 1;
     platform::TraceStartup("display opened");
     fonts.Wait();
     platform::TraceStartup("font configuration read");
+    InstallTranslations();
     QApplication::setStyle(forms::makeApplicationStyle());
     QGuiApplication::setDesktopFileName(QStringLiteral("io.example.quillory.Brewlore"));
     // Closing a window never ends the program; only the exit window does.
