@@ -1,10 +1,12 @@
 #include "branding.h"
 
 #include "form_style.h"
+#include "pictures.h"
 #include "web/promotions.h"
 #include "web/site_pages.h"
 
 #include <QCoreApplication>
+#include <QMainWindow>
 #include <QMenuBar>
 
 namespace forms {
@@ -25,8 +27,15 @@ LinkLabel *makePromotion(QWidget *frame, const char *name, const QString &captio
     return label;
 }
 
-} // namespace
+QWidget *band(QWidget *client, const char *name, QColor background, QRect geometry)
+{
+    QWidget *frame = panel(client, background);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(geometry);
+    return frame;
+}
 
+// The forum banner (Label61), opening the home page.
 LinkLabel *makeBanner(QWidget *frame, QRect geometry)
 {
     auto *label = new LinkLabel(
@@ -45,27 +54,26 @@ LinkLabel *makeBanner(QWidget *frame, QRect geometry)
     return label;
 }
 
-PromotionLabels makePromotions(QWidget *frame, QRect cobrand, QRect fullBrand,
-                               Qt::Alignment alignment, bool cobrandInFront)
+// Both offers, each opening its page.
+void makePromotions(QWidget *frame, const WindowPlan &plan, Skeleton &skeleton)
 {
-    PromotionLabels labels{
-        makePromotion(
-            frame, "lblCobrand", promotions::CoBrandCaption(),
-            QCoreApplication::translate("forms", "Opens the co-branding offer in your web browser"),
-            HandCursor::Mono, cobrand, alignment),
-        makePromotion(frame, "lblFullBrand", promotions::FullBrandCaption(),
-                      QCoreApplication::translate(
-                          "forms", "Opens the full-branding offer in your web browser"),
-                      HandCursor::SixteenColour, fullBrand, alignment)};
-    QObject::connect(labels.lblCobrand, &LinkLabel::clicked, &modHelp::OpenCoBrandPage);
-    QObject::connect(labels.lblFullBrand, &LinkLabel::clicked, &modHelp::OpenFullBrandPage);
-    if (cobrandInFront)
-        labels.lblCobrand->raise();
+    skeleton.lblCobrand = makePromotion(
+        frame, "lblCobrand", promotions::CoBrandCaption(),
+        QCoreApplication::translate("forms", "Opens the co-branding offer in your web browser"),
+        HandCursor::Mono, plan.lblCobrand, plan.promotionAlignment);
+    skeleton.lblFullBrand = makePromotion(
+        frame, "lblFullBrand", promotions::FullBrandCaption(),
+        QCoreApplication::translate("forms", "Opens the full-branding offer in your web browser"),
+        HandCursor::SixteenColour, plan.lblFullBrand, plan.promotionAlignment);
+    QObject::connect(skeleton.lblCobrand, &LinkLabel::clicked, &modHelp::OpenCoBrandPage);
+    QObject::connect(skeleton.lblFullBrand, &LinkLabel::clicked, &modHelp::OpenFullBrandPage);
+    if (plan.cobrandInFront)
+        skeleton.lblCobrand->raise();
     else
-        labels.lblFullBrand->raise();
-    return labels;
+        skeleton.lblFullBrand->raise();
 }
 
+// The Help menu, Donate and the switched-off "Make Money &Online".
 void addSiteMenus(QMenuBar *bar, const QString &updateCaption, QObject *context,
                   const std::function<void()> &aboutSoftware)
 {
@@ -92,6 +100,31 @@ void addSiteMenus(QMenuBar *bar, const QString &updateCaption, QObject *context,
                                       &modHelp::OpenFullBrandPage);
     mkmoney->setObjectName(QStringLiteral("mkmoney"));
     mkmoney->setEnabled(false);
+}
+
+} // namespace
+
+Skeleton buildSkeleton(QMainWindow *window, const char *name, const WindowPlan &plan,
+                       const std::function<void()> &aboutSoftware)
+{
+    window->setObjectName(QLatin1String(name));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(programIcon());
+    auto *client = new QWidget(window);
+    window->setCentralWidget(client);
+
+    Skeleton skeleton{};
+    QWidget *Frame2 = band(client, "Frame2", BandGrey, plan.Frame2);
+    makeBanner(Frame2, plan.Label61);
+    skeleton.Frame1 = band(client, "Frame1", WorkBrown, plan.Frame1);
+    skeleton.Frame5 = band(client, "Frame5", BandGrey, plan.Frame5);
+    makePromotions(skeleton.Frame5, plan, skeleton);
+
+    skeleton.mnuFile = window->menuBar()->addMenu(plan.mnuFile);
+    skeleton.mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    addSiteMenus(window->menuBar(), plan.mnuUpdate, window, aboutSoftware);
+    makeFixedWindow(window, plan.client);
+    return skeleton;
 }
 
 } // namespace forms

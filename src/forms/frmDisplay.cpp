@@ -7,7 +7,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMenuBar>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -28,27 +28,28 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, Q
 
 frmDisplay::frmDisplay(QWidget *parent) : QMainWindow(parent)
 {
-    setObjectName(QStringLiteral("frmDisplay"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(programIcon());
-    auto *client = new QWidget(this);
-    setCentralWidget(client);
-    buildControls(client);
-    buildMenus();
-    makeFixedWindow(this, QSize(platform::tw(8670), platform::tw(5670)));
+    const Skeleton skeleton = buildSkeleton(
+        this, "frmDisplay",
+        {QSize(platform::tw(8670), platform::tw(5670)), // the client area
+         twRect(0, 0, 8655, 615),                       // Frame2
+         twRect(120, 120, 8400, 585),                   // Label61
+         twRect(0, 600, 8655, 4095),                    // Frame1
+         twRect(0, 4680, 8655, 975),                    // Frame5
+         twRect(120, 240, 5985, 615),                   // lblCobrand
+         twRect(120, 240, 5985, 615),                   // lblFullBrand
+         Qt::AlignLeft, /*cobrandInFront=*/false, tr("&File"), tr("&Check for Software Update")},
+        [this] { mnuAbout_Click(); });
+    buildWorkArea(skeleton.Frame1);
+    buildButtons(skeleton.Frame5);
+    skeleton.mnuFile->addAction(tr("&Back"), this, &frmDisplay::cmdOK_Click)
+        ->setObjectName(QStringLiteral("mnuFileBack"));
+    // The menu's Exit does what the button does.
+    skeleton.mnuFile->addAction(tr("E&xit"), this, &frmDisplay::cmdExit_Click)
+        ->setObjectName(QStringLiteral("mnuExit"));
 }
 
-void frmDisplay::buildControls(QWidget *client)
+void frmDisplay::buildWorkArea(QWidget *Frame1)
 {
-    QWidget *Frame2 = panel(client, BandGrey);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(twRect(0, 0, 8655, 615));
-    makeBanner(Frame2, twRect(120, 120, 8400, 585));
-
-    QWidget *Frame1 = panel(client, WorkBrown);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twRect(0, 600, 8655, 4095));
-
     auto *lblCaption = new QLabel(tr("Your Coffee Cup Symbol for the Day is:"), Frame1);
     lblCaption->setObjectName(QStringLiteral("lblCaption"));
     lblCaption->setGeometry(twRect(1935, 600, 4800, 270));
@@ -71,13 +72,10 @@ void frmDisplay::buildControls(QWidget *client)
     lblDesc->setWordWrap(true);
     lblDesc->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setLabelColours(lblDesc, TextPink);
+}
 
-    QWidget *Frame5 = panel(client, BandGrey);
-    Frame5->setObjectName(QStringLiteral("Frame5"));
-    Frame5->setGeometry(twRect(0, 4680, 8655, 975));
-    makePromotions(Frame5, twRect(120, 240, 5985, 615), twRect(120, 240, 5985, 615), Qt::AlignLeft,
-                   /*cobrandInFront=*/false);
-
+void frmDisplay::buildButtons(QWidget *Frame5)
+{
     // The designer's name for what is the Back button.
     cmdOK = button(Frame5, "cmdOK", tr("&Back"), twRect(6240, 280, 1140, 465));
     cmdExit = button(Frame5, "cmdExit", tr("&Exit"), twRect(7440, 280, 1140, 465));
@@ -86,18 +84,6 @@ void frmDisplay::buildControls(QWidget *client)
     // Exit is the cancel button: Esc chooses it from anywhere in the window.
     auto *cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(cancel, &QShortcut::activated, cmdExit, &QPushButton::click);
-}
-
-void frmDisplay::buildMenus()
-{
-    QMenu *mnuFile = menuBar()->addMenu(tr("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFile->addAction(tr("&Back"), this, &frmDisplay::cmdOK_Click)
-        ->setObjectName(QStringLiteral("mnuFileBack"));
-    mnuFile->addAction(tr("E&xit"), this, &frmDisplay::mnuExit_Click)
-        ->setObjectName(QStringLiteral("mnuExit"));
-
-    addSiteMenus(menuBar(), tr("&Check for Software Update"), this, [this] { mnuAbout_Click(); });
 }
 
 void frmDisplay::ShowReading(const QString &name, const QString &meaning)
@@ -116,8 +102,6 @@ void frmDisplay::showEvent(QShowEvent *event)
 void frmDisplay::cmdOK_Click() { emit backRequested(); }
 
 void frmDisplay::cmdExit_Click() { close(); }
-
-void frmDisplay::mnuExit_Click() { close(); }
 
 void frmDisplay::mnuAbout_Click() { emit aboutRequested(); }
 

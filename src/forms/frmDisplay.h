@@ -25,8 +25,7 @@ signals:
 
 public slots:
     void cmdOK_Click();
-    void cmdExit_Click();
-    void mnuExit_Click();
+    void cmdExit_Click(); // the button, and the menu's Exit
     void mnuAbout_Click();
 
 protected:
@@ -34,8 +33,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void buildControls(QWidget *client);
-    void buildMenus();
+    void buildWorkArea(QWidget *Frame1);
+    void buildButtons(QWidget *Frame5);
 
     QLabel *lblElement = nullptr;
     QLabel *lblDesc = nullptr;

@@ -14,7 +14,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QMenuBar>
+#include <QMenu>
 #include <QPointer>
 
 using platform::twRect;
@@ -39,27 +39,26 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, QRect geom
 
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 {
-    setObjectName(QStringLiteral("frmMain"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(programIcon());
-    auto *client = new QWidget(this);
-    setCentralWidget(client);
-    buildControls(client);
-    buildMenus();
-    makeFixedWindow(this, QSize(platform::tw(6540), platform::tw(4740)));
+    const Skeleton skeleton = buildSkeleton(
+        this, "frmMain",
+        {QSize(platform::tw(6540), platform::tw(4740)), // the client area
+         twRect(20, 0, 6540, 615),                      // Frame2
+         twRect(0, 120, 6600, 465),                     // Label61
+         twRect(20, 600, 6540, 3255),                   // Frame1
+         twRect(20, 3840, 6540, 900),                   // Frame5
+         twRect(98, 160, 6345, 615),                    // lblCobrand
+         twRect(98, 165, 6345, 615),                    // lblFullBrand
+         Qt::AlignHCenter, /*cobrandInFront=*/true, tr("&File"), tr("Check for Software &Update")},
+        [this] { mnuAbout_Click(); });
+    buildWorkArea(skeleton.Frame1);
+    lblCobrand = skeleton.lblCobrand;
+    lblFullBrand = skeleton.lblFullBrand;
+    skeleton.mnuFile->addAction(tr("E&xit"), this, &frmMain::mnuExit_Click)
+        ->setObjectName(QStringLiteral("mnuExit"));
 }
 
-void frmMain::buildControls(QWidget *client)
+void frmMain::buildWorkArea(QWidget *Frame1)
 {
-    QWidget *Frame2 = panel(client, BandGrey);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(twRect(20, 0, 6540, 615));
-    makeBanner(Frame2, twRect(0, 120, 6600, 465));
-
-    QWidget *Frame1 = panel(client, WorkBrown);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twRect(20, 600, 6540, 3255));
-
     label(Frame1, "Label1",
           tr("Get answers to your problems with Brewlore. Start now for immediate "
              "results!"),
@@ -103,25 +102,6 @@ void frmMain::buildControls(QWidget *client)
     }
     picMessage->hide();
     picMessage->raise();
-
-    QWidget *Frame5 = panel(client, BandGrey);
-    Frame5->setObjectName(QStringLiteral("Frame5"));
-    Frame5->setGeometry(twRect(20, 3840, 6540, 900));
-    const PromotionLabels promotions =
-        makePromotions(Frame5, twRect(98, 160, 6345, 615), twRect(98, 165, 6345, 615),
-                       Qt::AlignHCenter, /*cobrandInFront=*/true);
-    lblCobrand = promotions.lblCobrand;
-    lblFullBrand = promotions.lblFullBrand;
-}
-
-void frmMain::buildMenus()
-{
-    QMenu *mnuFile = menuBar()->addMenu(tr("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    QAction *mnuExit = mnuFile->addAction(tr("E&xit"), this, &frmMain::mnuExit_Click);
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-
-    addSiteMenus(menuBar(), tr("Check for Software &Update"), this, [this] { mnuAbout_Click(); });
 }
 
 void frmMain::Form_Load() { modHelp::CheckForUpdate(); }

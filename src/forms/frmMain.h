@@ -48,8 +48,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildControls(QWidget *client);
-    void buildMenus();
+    void buildWorkArea(QWidget *Frame1);
 
     PictureButton *picCoffeePot = nullptr;
     QWidget *picMessage = nullptr;
