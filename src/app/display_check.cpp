@@ -28,19 +28,20 @@ void sayNoDisplay()
 
 void whileOpening(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    const bool opened = !QGuiApplication::platformName().isEmpty();
-    if (type == QtDebugMsg || (opened && type == QtFatalMsg)) // asked for, or not ours
-        return previous(type, context, text);
-    if (opened) {
-        const QMutexLocker locker(&heldLock);
-        held.append([=, category = QByteArray(context.category)] {
-            const char *name = category.isNull() ? nullptr : category.constData();
-            previous(type, QMessageLogContext(nullptr, 0, nullptr, name), text);
-        });
-    } else if (type == QtFatalMsg) { // no platform could be opened
+    // Qt's own failure to open a display: its fatal message before any screen.
+    if (type == QtFatalMsg && !QGuiApplication::primaryScreen()) {
         sayNoDisplay();
         std::_Exit(1);
     }
+    if (type == QtDebugMsg || type == QtFatalMsg) // asked for, or not ours
+        return previous(type, context, text);
+    if (QGuiApplication::platformName().isEmpty()) // of a platform Qt could not open
+        return;
+    const QMutexLocker locker(&heldLock);
+    held.append([=, category = QByteArray(context.category)] {
+        const char *name = category.isNull() ? nullptr : category.constData();
+        previous(type, QMessageLogContext(nullptr, 0, nullptr, name), text);
+    });
 }
 
 } // namespace
@@ -51,7 +52,7 @@ bool DisplayOpened()
 {
     qInstallMessageHandler(previous);
     const QMutexLocker locker(&heldLock);
-    const bool screen = !QGuiApplication::screens().isEmpty();
+    const bool screen = QGuiApplication::primaryScreen();
     for (const auto &replay : std::as_const(held))
         if (screen)
             replay();

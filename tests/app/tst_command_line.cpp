@@ -184,6 +184,8 @@ void tst_CommandLine::endsAtOnce_data()
         << QStringList{"-platform", "xcb"} << "offscreen" << 1 << nothing << noDisplay;
     QTest::newRow("a Wayland display that does not answer")
         << QStringList{} << "wayland:socket-that-is-not-there" << 1 << nothing << noDisplay;
+    QTest::newRow("eglfs without its device")
+        << QStringList{} << "eglfs" << 1 << nothing << noDisplay;
     // A framebuffer platform opens without its device, but has no screen.
     QTest::newRow("linuxfb without its device")
         << QStringList{} << "linuxfb:fb=/dev/no-such-fb" << 1 << nothing << noDisplay;
@@ -205,6 +207,17 @@ void tst_CommandLine::endsAtOnce()
         // A display that is named but has no compositor behind it.
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
         env.insert(QStringLiteral("WAYLAND_DISPLAY"), m_home->filePath(platform.mid(8)));
+    }
+    QTemporaryDir kms;
+    if (platform == QLatin1String("eglfs")) {
+        // A graphics device that is named but not there: Qt gives up on the
+        // platform after it has been created, with no screen yet.
+        QFile config(kms.filePath(QStringLiteral("kms.json")));
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write(R"({ "device": "/dev/no-such-dri-card" })");
+        config.close();
+        env.insert(QStringLiteral("QT_QPA_EGLFS_INTEGRATION"), QStringLiteral("eglfs_kms"));
+        env.insert(QStringLiteral("QT_QPA_EGLFS_KMS_CONFIG"), config.fileName());
     }
     const Result result = run(arguments, env);
     QCOMPARE(result.status, status);
