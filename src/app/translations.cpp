@@ -41,13 +41,14 @@ namespace {
     QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
 };
 
-bool isCLocale(const QByteArray &name)
+[[maybe_unused]] bool isCLocale(const QByteArray &name)
 {
     return name.isEmpty() || name == "C" || name == "POSIX" || name.startsWith("C.");
 }
 
-// The locale of messages: the first of these that is set.
-QByteArray messagesLocale()
+// The locale of messages: the first of these that is set. Windows has its
+// own setting for the language of programs, which Qt reads instead.
+[[maybe_unused]] QByteArray messagesLocale()
 {
     for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const QByteArray value = qgetenv(variable);

@@ -8,9 +8,10 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <cstdlib>
-#include <stdlib.h>
-#include <sys/stat.h>
+#include <memory>
 
 namespace {
 
@@ -24,35 +25,36 @@ public:
         if (qEnvironmentVariableIsSet("BREWLORE_PRIVATE_HOME"))
             return;
         // A short path under /tmp: some libraries misbehave below long folder names.
-        QByteArray templ = QDir::tempPath().toLocal8Bit() + "/brewlore-test-XXXXXX";
-        if (templ.size() > 60)
-            templ = "/tmp/brewlore-test-XXXXXX";
-        if (!mkdtemp(templ.data()))
+        QString templ = QDir::tempPath() + QStringLiteral("/brewlore-test-XXXXXX");
+        if (templ.size() > 60 && QDir(QStringLiteral("/tmp")).exists())
+            templ = QStringLiteral("/tmp/brewlore-test-XXXXXX");
+        m_root = std::make_unique<QTemporaryDir>(templ);
+        if (!m_root->isValid())
             std::abort(); // never fall back to the user's own folders
-        m_root = QString::fromLocal8Bit(templ);
+        // Windows keeps the settings in the registry and finds its folders
+        // without these variables: there the tests run in a Wine prefix of
+        // their own (scripts/windows-wine-check.sh).
         for (const char *var : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME",
                                 "XDG_STATE_HOME", "XDG_RUNTIME_DIR"}) {
-            const QByteArray dir = templ + '/' + QByteArray(var).toLower();
-            mkdir(dir.constData(), 0700);
-            setenv(var, dir.constData(), 1);
+            const QString dir = m_root->filePath(QString::fromLatin1(var).toLower());
+            if (!QDir().mkpath(dir) ||
+                !QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+                std::abort();
+            qputenv(var, QFile::encodeName(dir));
         }
-        setenv("BREWLORE_PRIVATE_HOME", templ.constData(), 1);
-        const char *locale = getenv("BREWLORE_TEST_LOCALE");
-        setenv("LC_ALL", locale && *locale ? locale : "C.UTF-8", 1);
-        unsetenv("LANGUAGE");
+        qputenv("BREWLORE_PRIVATE_HOME", QFile::encodeName(m_root->path()));
+        const QByteArray locale = qgetenv("BREWLORE_TEST_LOCALE");
+        qputenv("LC_ALL", locale.isEmpty() ? QByteArray("C.UTF-8") : locale);
+        qunsetenv("LANGUAGE");
         // Headless unless the caller chose a platform: no window on the user's screen.
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    }
-    ~PrivateHome()
-    {
-        if (!m_root.isEmpty())
-            QDir(m_root).removeRecursively();
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     PrivateHome(const PrivateHome &) = delete;
     PrivateHome &operator=(const PrivateHome &) = delete;
 
 private:
-    QString m_root;
+    std::unique_ptr<QTemporaryDir> m_root; // removed again at exit
 };
 
 const PrivateHome privateHome;

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows program and its tests into build-win/ with
+# mingw-w64 and the Qt for Windows in ../shared/toolchains/, checks the
+# version and icon resources of the program, and makes the two packages:
+# Brewlore-<version>-win64.exe (NSIS) and Brewlore-<version>-win64.zip.
+# Without that archive, Qt is built from Debian's source with
+# cmake/build-qt-mingw.sh, which takes about 45 minutes on 2 cores.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build nsis
+
+fail() {
+    echo "windows-build: $*" >&2
+    exit 1
+}
+
+build_dir=${BREWLORE_WIN_BUILD_DIR:-build-win}
+mkdir -p "$build_dir"
+build_dir=$(cd "$build_dir" && pwd)
+toolchains=$(cd .. && pwd)/shared/toolchains
+qt_name=qt-6.4.2-mingw-w64-x86_64
+qt_cache=$build_dir/.qt
+qt=$qt_cache/$qt_name
+
+# Unpacked once per build folder, and again when the archive changes.
+if [ -f "$toolchains/$qt_name.tar.xz" ]; then
+    stamp=$(sha256sum "$toolchains/$qt_name.tar.xz" | cut -d' ' -f1)
+    if [ "$(cat "$qt_cache/stamp" 2>/dev/null)" != "$stamp" ]; then
+        (cd "$toolchains" && sha256sum --quiet -c SHA256SUMS) ||
+            fail "$toolchains/$qt_name.tar.xz does not match its SHA256SUMS"
+        rm -rf "$qt_cache"
+        mkdir -p "$qt_cache"
+        tar xJf "$toolchains/$qt_name.tar.xz" -C "$qt_cache"
+        echo "$stamp" >"$qt_cache/stamp"
+        echo "windows-build: unpacked $qt_name from $toolchains"
+    fi
+elif [ ! -f "$qt/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
+    echo "windows-build: no $qt_name.tar.xz in $toolchains;" \
+        "building Qt for Windows from Debian's source (about 45 minutes on 2 cores)"
+    cmake/build-qt-mingw.sh "$qt" "$build_dir/.qt-work"
+fi
+
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
+    -DQT_HOST_PATH=/usr >/dev/null
+cmake --build "$build_dir" --parallel "$(nproc)"
+echo "windows-build: built $build_dir/src/app/brewlore.exe and the tests"
+
+# The compiled resources, read back: the icon and the version must be in them.
+res=$build_dir/src/app/CMakeFiles/brewlore.dir/brewlore.rc.res
+dump=$build_dir/brewlore.dump.rc
+x86_64-w64-mingw32-windres -J coff -i "$res" -O rc -o "$dump"
+version="$(sed -n 's/^project(Brewlore VERSION \([0-9]*\)\.\([0-9]*\).*/\1, \2, 0, 0/p' CMakeLists.txt)"
+[ -n "$version" ] || fail "no project version in CMakeLists.txt"
+grep -q "RT_GROUP_ICON" "$dump" || fail "the resources hold no icon"
+grep -q " FILEVERSION $version\$" "$dump" ||
+    fail "FILEVERSION is not the project's version ($version)"
+grep -q " PRODUCTVERSION $version\$" "$dump" ||
+    fail "PRODUCTVERSION is not the project's version ($version)"
+grep -q 'VALUE "ProductName", "Brewlore"' "$dump" || fail "no ProductName"
+# A GUI program: started from Explorer it opens no console window.
+headers=$(x86_64-w64-mingw32-objdump -p "$build_dir/src/app/brewlore.exe")
+grep -q "^Subsystem.*(Windows GUI)" <<<"$headers" || fail "brewlore.exe is not a GUI program"
+echo "windows-build: brewlore.exe is a GUI program with the icon and version ${version//, /.}"
+
+(cd "$build_dir" && cpack -C Release >/dev/null) || fail "cpack failed"
+for package in "$build_dir"/Brewlore-*-win64.exe "$build_dir"/Brewlore-*-win64.zip; do
+    [ -f "$package" ] || fail "no package $package"
+    echo "windows-build: $(basename "$package"): $(du -k "$package" | cut -f1) KiB"
+done
