@@ -127,7 +127,7 @@ void tst_StartUp::killedCopyDoesNotLockOut()
 {
     m_first.kill(); // SIGKILL: the copy leaves its lock behind
     QVERIFY(m_first.waitForFinished());
-    QVERIFY(QFile::exists(platform::InstanceLockPath()));
+    QVERIFY(QFile::exists(platform::InstanceGuardName()));
 
     startsAlone();
 }

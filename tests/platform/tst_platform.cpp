@@ -253,11 +253,11 @@ void tst_Platform::guardSitsBesideTheSettings()
             .path();
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     qputenv("XDG_RUNTIME_DIR", runtimeA.path().toLocal8Bit());
-    const QString fromA = platform::InstanceLockPath();
+    const QString fromA = platform::InstanceGuardName();
     qputenv("XDG_RUNTIME_DIR", runtimeB.path().toLocal8Bit());
-    const QString fromB = platform::InstanceLockPath();
+    const QString fromB = platform::InstanceGuardName();
     qunsetenv("XDG_RUNTIME_DIR");
-    const QString fromNone = platform::InstanceLockPath();
+    const QString fromNone = platform::InstanceGuardName();
     qputenv("XDG_RUNTIME_DIR", runtime);
 
     QCOMPARE(fromA, QDir(settingsFolder).filePath(platform::AppName() + ".lock"));
@@ -271,7 +271,7 @@ void tst_Platform::guardThatCannotBeMadeLetsEveryCopyStart()
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QStringLiteral("/dev/null/brewlore"));
     QVERIFY(!platform::PrevInstance());
-    QVERIFY(!QFileInfo::exists(platform::InstanceLockPath()));
+    QVERIFY(!QFileInfo::exists(platform::InstanceGuardName()));
     // Nothing is held, so the next copy starts as well.
     QVERIFY(!platform::PrevInstance());
 }
