@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "console.h"
 #include "display_check.h"
 #include "forms/menu_bar_style.h"
 #include "forms_registry.h"
@@ -13,6 +14,8 @@ int main(int argc, char *argv[])
 {
     platform::TraceStartup("main()");
     // --help, --version, --reading and mistakes end here, with no display.
+    if (argc > 1)
+        AttachParentConsole();
     QtArguments qt;
     if (const std::optional<int> status = RunCommandLine(argc, argv, qt))
         return *status;
