@@ -12,10 +12,9 @@ constexpr int MaxShellAddressLength = 2083;
 
 void launch(const QString &address, const LaunchFailed &failed)
 {
-    // The shell takes the address in the system's ANSI code page, and has
-    // answered for good when it returns.
+    // The shell has answered for good when it returns.
     const bool opened = address.size() <= MaxShellAddressLength &&
-                        ShellOpenAddress(address.toLocal8Bit().constData());
+                        ShellOpenAddress(address.toStdWString().c_str());
     if (!opened && failed)
         failed();
 }

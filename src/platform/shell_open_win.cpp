@@ -4,11 +4,13 @@
 
 #include <shellapi.h>
 
-bool ShellOpenAddress(const char *address)
+bool ShellOpenAddress(const wchar_t *address)
 {
-    // The shell resolves the default browser. "C:\" is only a working folder
-    // for the browser. An answer above 32 means the shell took the address.
+    // The shell resolves the default browser, which starts in a folder of its
+    // own choosing. The wide call keeps every character of the address,
+    // whatever the system's code page. An answer above 32 means the shell
+    // took the address.
     const HINSTANCE answer =
-        ShellExecuteA(nullptr, "Open", address, nullptr, "C:\\", SW_SHOWNORMAL);
+        ShellExecuteW(nullptr, L"open", address, nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(answer) > 32;
 }
