@@ -39,10 +39,12 @@ QString SupportText(int k)
 
 QString SoftwareLineText()
 {
+    // The apostrophe is written as its code point, so that no compiler's
+    // source character set can change it; the key stays UTF-8.
     static const char *const first = QT_TRANSLATE_NOOP(
         "forms", "If you have enjoyed this software you will surely be interested in our other "
                  "Quillory Softwares. From a single software, we have now grown to become the "
-                 "world’s largest resource of quillory softwares. Be it astrology, psychic, "
+                 "world\u2019s largest resource of quillory softwares. Be it astrology, psychic, "
                  "tarot, numerology or occult, we have programs in all fields thus giving our "
                  "users a wide choice depending on their interests.");
     const QString shownFirst = QCoreApplication::translate("forms", first);
