@@ -61,7 +61,9 @@ install(CODE "
         endforeach()
     endif()")
 
-# Qt is used under the LGPL version 3, which sits on the GPL version 3.
+# Brewlore's own licence, and Qt's: the LGPL version 3, which sits on the GPL
+# version 3.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION licenses RENAME LICENSE.txt)
 get_filename_component(brewlore_qt_prefix "${Qt6_DIR}/../../.." ABSOLUTE)
 install(FILES ${brewlore_qt_notice}
               ${brewlore_qt_prefix}/LICENSES/LGPL-3.0-only.txt
