@@ -1,13 +1,13 @@
 #include "app/forms_registry.h"
 #include "app/startup.h"
 #include "platform/settings_store.h"
+#include "support/private_home.h"
 #include "support/seams.h"
 #include "support/site.h"
 #include "web/cobrand.h"
 #include "web/settings_transform.h"
 
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -25,7 +25,7 @@ private slots:
     void rotationRunsOnceLast();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TemporaryStore> m_store;
 };
 
 namespace {
@@ -58,10 +58,8 @@ QString frontPromotion(QWidget *window)
 
 void tst_StartupReminder::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir->path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir->path());
+    m_store = std::make_unique<TemporaryStore>();
+    QVERIFY(m_store->isValid());
 }
 
 void tst_StartupReminder::cleanup()

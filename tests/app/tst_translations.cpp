@@ -6,6 +6,8 @@
 #include "referral/tell_a_friend.h"
 #include "support/seams.h"
 #include "support/test_clock.h"
+#include "support/text_fits.h"
+#include "support/windows.h"
 
 #include <QCheckBox>
 #include <QCommandLineParser>
@@ -465,23 +467,13 @@ void tst_Translations::accessKeysUnique()
     QFETCH(QString, window);
     useLanguage(language);
     Seams seams;
-    FormsRegistry forms;
-    std::unique_ptr<forms::frmAbout> about;
-    QWidget *w = nullptr;
-    if (window == QLatin1String("main"))
-        w = forms.Main();
-    else if (window == QLatin1String("reading"))
-        w = forms.Display();
-    else if (window == QLatin1String("about"))
-        w = (about = std::make_unique<forms::frmAbout>()).get();
-    else if (window == QLatin1String("exit"))
-        w = forms.NagScreen();
-
-    if (!w) { // the update question's buttons
+    if (window == QLatin1String("message box")) { // the update question's buttons
         checkKeysApart(window, {QCoreApplication::translate("QPlatformTheme", "&Yes"),
                                 QCoreApplication::translate("QPlatformTheme", "&No")});
         return;
     }
+    const std::unique_ptr<QWidget> made = makeWindow(window);
+    QWidget *w = made.get();
     // Alt+key in the window reaches the menu bar's titles and the buttons alike.
     QStringList windowWide;
     if (auto *mainWindow = qobject_cast<QMainWindow *>(w)) {
@@ -518,53 +510,25 @@ void tst_Translations::everyTextFits()
     QFETCH(QString, window);
     useLanguage(language);
     Seams seams;
-    FormsRegistry forms;
-    std::unique_ptr<forms::frmAbout> about;
-    QWidget *w = nullptr;
-    if (window == QLatin1String("main")) {
-        w = forms.Main();
-    } else if (window == QLatin1String("reading")) {
-        w = forms.Display();
-    } else if (window == QLatin1String("about")) {
-        w = (about = std::make_unique<forms::frmAbout>()).get();
-    } else {
-        w = forms.NagScreen();
-        forms.ShowExitWindow();
-    }
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w));
+    const std::unique_ptr<QWidget> shown = showWindow(window);
+    QWidget *w = shown.get();
+    QVERIFY(w);
     if (auto *mainWindow = qobject_cast<QMainWindow *>(w)) {
         // Every title on the bar, none folded away behind an extension button.
         QMenuBar *bar = mainWindow->menuBar();
         const QRect last = bar->actionGeometry(bar->actions().constLast());
         QVERIFY2(!last.isEmpty() && last.right() < bar->width(), qPrintable(window));
     }
-    for (QWidget *child : w->findChildren<QWidget *>()) {
-        if (child->objectName().isEmpty() || child->objectName().startsWith(QLatin1String("qt_")) ||
-            !child->isVisibleTo(w) || child->objectName() == QLatin1String("txtMessage"))
+    for (QWidget *child : namedControls(w)) {
+        if (!child->isVisibleTo(w) || child->objectName() == QLatin1String("txtMessage"))
             continue;
-        const QString what = child->objectName();
-        const QRect inParent = child->geometry().intersected(child->parentWidget()->rect());
-        if (auto *label = qobject_cast<QLabel *>(child)) {
-            if (label->text().isEmpty())
-                continue;
-            const int needed = label->wordWrap() ? label->heightForWidth(inParent.width())
-                                                 : label->sizeHint().height();
-            QVERIFY2(needed <= inParent.height(), qPrintable(what + " " + label->text()));
-            if (label->wordWrap() && language != QLatin1String("en")) // English stays as written
-                QVERIFY2(!endsOnALoneWord(label), qPrintable(what + " " + label->text()));
-            if (!label->wordWrap())
-                QVERIFY2(label->sizeHint().width() <= inParent.width(), qPrintable(what));
-        } else if (auto *check = qobject_cast<QCheckBox *>(child)) {
-            QVERIFY2(check->sizeHint().width() <= inParent.width(), qPrintable(what));
-        } else if (auto *button = qobject_cast<QPushButton *>(child)) {
-            const int text =
-                button->fontMetrics().horizontalAdvance(forms::labelText(button->text()));
-            QVERIFY2(text + 8 <= inParent.width(), qPrintable(what + " " + button->text()));
-        } else if (auto *frame = qobject_cast<QGroupBox *>(child)) {
-            const int title = frame->fontMetrics().horizontalAdvance(frame->title());
-            QVERIFY2(title + 8 <= inParent.width(), qPrintable(what));
-        }
+        const QString cut = cutOffText(child, roomInParent(child).size());
+        QVERIFY2(cut.isEmpty(), qPrintable(cut));
+        auto *label = qobject_cast<QLabel *>(child);
+        if (label && label->wordWrap() && !label->text().isEmpty() &&
+            language != QLatin1String("en")) // English stays as written
+            QVERIFY2(!endsOnALoneWord(label),
+                     qPrintable(child->objectName() + " " + label->text()));
     }
     // The "Please Wait" text ends before the first of the dots drawn after it.
     if (const auto *wait = w->findChild<QLabel *>(QStringLiteral("pi"))) {

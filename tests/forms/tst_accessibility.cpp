@@ -1,10 +1,8 @@
-#include "forms/frmAbout.h"
-#include "forms/frmDisplay.h"
-#include "forms/frmMain.h"
-#include "forms/frmNagScreen2.h"
 #include "forms/picture_button.h"
 #include "support/seams.h"
 #include "support/site.h"
+#include "support/test_clock.h"
+#include "support/windows.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -14,17 +12,6 @@
 #include <QtTest>
 
 namespace {
-
-std::unique_ptr<QWidget> makeWindow(const QString &which)
-{
-    if (which == QLatin1String("main"))
-        return std::make_unique<forms::frmMain>();
-    if (which == QLatin1String("display"))
-        return std::make_unique<forms::frmDisplay>();
-    if (which == QLatin1String("about"))
-        return std::make_unique<forms::frmAbout>();
-    return std::make_unique<forms::frmNagScreen2>();
-}
 
 // The words a control shows on screen, as a sighted user would read them out.
 QString shownText(QWidget *widget)
@@ -65,7 +52,7 @@ void tst_Accessibility::namesAndDescriptions_data()
     const int link = QAccessible::Link;
     for (const char *control : {"Label61", "lblCobrand", "lblFullBrand"}) {
         QTest::addRow("main %s", control) << "main" << control << link;
-        QTest::addRow("reading %s", control) << "display" << control << link;
+        QTest::addRow("reading %s", control) << "reading" << control << link;
     }
     QTest::newRow("main picMessage") << "main"
                                      << "picMessage" << -1;
@@ -109,7 +96,7 @@ void tst_Accessibility::linksArePressedLikeClicks_data()
     QTest::addColumn<QString>("which");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("pageKey");
-    for (const char *which : {"main", "display"}) {
+    for (const char *which : {"main", "reading"}) {
         QTest::addRow("%s banner", which) << which << "Label61"
                                           << "home-page";
         QTest::addRow("%s co-brand", which) << which << "lblCobrand"
@@ -205,6 +192,7 @@ void tst_Accessibility::onePressOneClick()
 void tst_Accessibility::tabReachesThePotAndEnterReveals()
 {
     Seams seams;
+    TestClock clock;
     forms::frmMain main;
     main.setAttribute(Qt::WA_DeleteOnClose, false);
     main.show();
@@ -216,7 +204,7 @@ void tst_Accessibility::tabReachesThePotAndEnterReveals()
     QCOMPARE(QApplication::focusWidget(), pot);
 
     QSignalSpy finished(&main, &forms::frmMain::revealFinished);
-    QTest::keyClick(pot, Qt::Key_Return); // the whole four-second animation
+    QTest::keyClick(pot, Qt::Key_Return); // the whole four-second animation, on the test clock
     QCOMPARE(finished.size(), 1);
     main.hide();
 }

@@ -5,6 +5,7 @@
 #include "platform/pause.h"
 #include "platform/random.h"
 #include "platform/settings_store.h"
+#include "support/private_home.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -208,8 +209,8 @@ void tst_Platform::boxBreaksLinesAndKeepsAboveItsWindow()
 
 void tst_Platform::settingsRoundTrip()
 {
-    QTemporaryDir dir;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    TemporaryStore store;
+    QVERIFY(store.isValid());
     QCOMPARE(platform::GetSetting("brewtest", "Settings", "Key", "fallback").value,
              QStringLiteral("fallback"));
     QVERIFY(platform::SaveSetting("brewtest", "Settings", "Key", QStringLiteral("Grüße, 日本")));
@@ -245,8 +246,8 @@ void tst_Platform::guardSitsBesideTheSettings()
 {
     // Copies that share one settings file but not their runtime folder (one
     // from the desktop, one from cron or ssh) must meet the same lock.
-    QTemporaryDir config, runtimeA, runtimeB;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    TemporaryStore config;
+    QTemporaryDir runtimeA, runtimeB;
     const QString settingsFolder =
         QFileInfo(
             QSettings(QSettings::UserScope, platform::AppName(), platform::AppName()).fileName())

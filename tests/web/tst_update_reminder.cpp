@@ -1,4 +1,5 @@
 #include "platform/settings_store.h"
+#include "support/private_home.h"
 #include "support/seams.h"
 #include "support/site.h"
 #include "web/settings_transform.h"
@@ -7,7 +8,6 @@
 #include <QFile>
 #include <QLocale>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -42,7 +42,7 @@ private:
     void store(const QString &raw);
 
     QLocale m_systemLocale;
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TemporaryStore> m_store;
 };
 
 namespace {
@@ -70,9 +70,8 @@ void tst_UpdateReminder::initTestCase() { m_systemLocale = QLocale(); }
 
 void tst_UpdateReminder::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    pointStoreAt(m_dir->path());
+    m_store = std::make_unique<TemporaryStore>();
+    QVERIFY(m_store->isValid());
 }
 
 void tst_UpdateReminder::cleanup()
@@ -90,7 +89,7 @@ void tst_UpdateReminder::pointStoreAt(const QString &path)
 QString tst_UpdateReminder::configFile() const
 {
     const QString app = platform::AppName();
-    return m_dir->filePath(app + QLatin1Char('/') + app + QStringLiteral(".conf"));
+    return QDir(m_store->path()).filePath(app + QLatin1Char('/') + app + QStringLiteral(".conf"));
 }
 
 QString tst_UpdateReminder::storedRaw() const
@@ -240,7 +239,7 @@ void tst_UpdateReminder::reminder()
 
     modHelp::CheckForUpdate();
     if (fault == Fault::StoreLostDuringQuestion)
-        pointStoreAt(m_dir->path()); // back for the second run, still holding the old date
+        pointStoreAt(m_store->path()); // back for the second run, still holding the old date
     modHelp::CheckForUpdate();
 
     QCOMPARE(seams.messages.size(), asks ? 1 : 0);
@@ -249,7 +248,7 @@ void tst_UpdateReminder::reminder()
         QCOMPARE(seams.messages[0].flags, platform::vbYesNo | platform::vbInformation);
     }
     QCOMPARE(seams.launches, launches);
-    pointStoreAt(m_dir->path());
+    pointStoreAt(m_store->path());
     if (fault == Fault::StoreIsAFolder)
         QVERIFY(QFileInfo(configFile()).isDir());
     if (!storedAfter.isNull())
