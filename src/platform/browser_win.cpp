@@ -13,8 +13,8 @@ constexpr int MaxShellAddressLength = 2083;
 void launch(const QString &address, const LaunchFailed &failed)
 {
     // The shell has answered for good when it returns.
-    const bool opened = address.size() <= MaxShellAddressLength &&
-                        ShellOpenAddress(address.toStdWString().c_str());
+    const bool opened =
+        address.size() <= MaxShellAddressLength && ShellOpenAddress(address.toStdWString().c_str());
     if (!opened && failed)
         failed();
 }

@@ -3,9 +3,9 @@
 #include "forms/link_label.h"
 #include "forms/pictures.h"
 #include "platform/geometry.h"
+#include "support/private_home.h"
 #include "support/seams.h"
 #include "support/site.h"
-#include "support/private_home.h"
 #include "support/text_fits.h"
 
 #include <QAccessible>
