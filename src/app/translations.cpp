@@ -41,33 +41,7 @@ namespace {
     QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
 };
 
-[[maybe_unused]] bool isCLocale(const QByteArray &name)
-{
-    return name.isEmpty() || name == "C" || name == "POSIX" || name.startsWith("C.");
-}
-
-// The locale of messages: the first of these that is set. Windows has its
-// own setting for the language of programs, which Qt reads instead.
-[[maybe_unused]] QByteArray messagesLocale()
-{
-    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const QByteArray value = qgetenv(variable);
-        if (!value.isEmpty())
-            return value;
-    }
-    return QByteArray();
-}
-
 } // namespace
-
-QStringList WantedLanguages()
-{
-#ifdef Q_OS_UNIX
-    if (isCLocale(messagesLocale()))
-        return {};
-#endif
-    return QLocale::system().uiLanguages();
-}
 
 QString InstallTranslations(const QStringList &languages)
 {
