@@ -43,7 +43,7 @@ fi
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-    -DQT_HOST_PATH=/usr -DCMAKE_CROSSCOMPILING_EMULATOR=wine >/dev/null
+    -DQT_HOST_PATH=/usr -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/scripts/wine-test.sh" >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)"
 echo "windows-build: built $build_dir/src/app/brewlore.exe and the tests"
 

@@ -91,11 +91,14 @@ void tst_StartUp::initTestCase()
     m_first.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold-guard")});
     QVERIFY(m_first.waitForStarted());
     QVERIFY(m_first.waitForReadyRead(10000));
-    QCOMPARE(m_first.readAllStandardOutput(), QByteArray("held\n"));
+    QCOMPARE(m_first.readAllStandardOutput().trimmed(), QByteArray("held"));
 }
 
 void tst_StartUp::unguardedWhenNoLockCanBeMade()
 {
+#ifdef Q_OS_WIN
+    QSKIP("A named mutex needs no folder: nothing can stop it being made.");
+#endif
     // Below a regular file no folder can be made, whoever runs the test.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QStringLiteral("/dev/null/brewlore"));
@@ -125,15 +128,21 @@ void tst_StartUp::secondCopyOnlySaysSo()
 
 void tst_StartUp::killedCopyDoesNotLockOut()
 {
-    m_first.kill(); // SIGKILL: the copy leaves its lock behind
+    m_first.kill(); // SIGKILL, TerminateProcess: the copy has no say in its end
     QVERIFY(m_first.waitForFinished());
-    QVERIFY(QFile::exists(platform::InstanceGuardName()));
+#ifndef Q_OS_WIN
+    QVERIFY(QFile::exists(platform::InstanceGuardName())); // the file stays; its lock went
+#endif
 
     startsAlone();
 }
 
 void tst_StartUp::programLocksBesideItsSettings()
 {
+#ifdef Q_OS_WIN
+    QSKIP("The guard is a mutex there, not a file; the Wine run in CI kills and restarts the "
+          "program.");
+#endif
     // The real program, with a runtime folder of its own, holds its lock in
     // its settings folder, where a copy without that runtime folder meets it.
     QTemporaryDir config, runtime;
@@ -171,7 +180,8 @@ void tst_StartUp::traceMarksTheWayToTheWindow()
     QStringList marks;
     double previousAt = -1;
     for (const QByteArray &line : trace.trimmed().split('\n')) {
-        const QRegularExpressionMatch match = markLine.match(QString::fromUtf8(line));
+        // Windows ends each line of standard error with CR LF.
+        const QRegularExpressionMatch match = markLine.match(QString::fromUtf8(line).trimmed());
         QVERIFY2(match.hasMatch(), line.constData());
         const double at = match.captured(1).toDouble();
         QVERIFY2(at >= previousAt, line.constData());

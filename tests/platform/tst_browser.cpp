@@ -141,6 +141,10 @@ void tst_Browser::cleanupTestCase() { qputenv("PATH", m_path); }
 
 void tst_Browser::init()
 {
+#ifdef Q_OS_WIN
+    if (QLatin1String(QTest::currentTestFunction()) != QLatin1String("replacementTakesTheLaunch"))
+        QSKIP("Windows opens pages through the shell, not through xdg-open.");
+#endif
     for (const char *suffix : {".argc", ".arg", ".done"})
         QFile::remove(m_bin.filePath(QStringLiteral("xdg-open")) + QLatin1String(suffix));
 }

@@ -72,6 +72,9 @@ void tst_UpdateReminder::init()
 {
     m_store = std::make_unique<TemporaryStore>();
     QVERIFY(m_store->isValid());
+    // The registry, where Windows keeps the store, stays put: empty it.
+    const QString app = platform::AppName();
+    QSettings(QSettings::UserScope, app, app).clear();
 }
 
 void tst_UpdateReminder::cleanup()
@@ -207,6 +210,10 @@ void tst_UpdateReminder::reminder()
     QFETCH(bool, asks);
     QFETCH(QString, storedAfter);
     QFETCH(QStringList, launches);
+#ifdef Q_OS_WIN
+    if (fault != Fault::None)
+        QSKIP("The store is the registry there: no file to spoil, no folder to take away.");
+#endif
 
     QLocale::setDefault(QLocale(locale));
     Seams seams;
