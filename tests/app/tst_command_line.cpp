@@ -204,8 +204,9 @@ void tst_CommandLine::endsAtOnce()
     QFETCH(QString, out);
     QFETCH(QString, err);
 #ifdef Q_OS_WIN
-    if (QLatin1String(QTest::currentDataTag()) == QLatin1String("no display"))
-        QSKIP("Windows always has its desktop to open a window on.");
+    if (status == 1) // every row without a display
+        QSKIP("Linux's display platforms: Windows has its desktop, and Qt tells of a platform "
+              "it lacks in a message box.");
 #endif
 
     QProcessEnvironment env = terminal(platform);
