@@ -128,6 +128,28 @@ answer=$(wine "$exe" --version | tr -d '\r')
 [ "$answer" = "Brewlore $version" ] || fail "--version said '$answer'"
 log "brewlore.exe --version: $answer"
 
+# Started as from a shortcut, with no console to write to, a mistake in the
+# command line comes in a message box; OK ends the program with status 2.
+# The box is as wide as the usage it holds, its OK button centred 26 pixels
+# above its bottom edge.
+status=0
+wine cmd /c start "" /wait "$exe" --no-such-option </dev/null >/dev/null 2>&1 &
+mistaken=$!
+box=
+for _ in $(seq 300); do
+    box=$(windows_named Brewlore | head -1)
+    [ -z "$box" ] || break
+    sleep 0.1
+done
+[ -n "$box" ] || fail "a mistake with no console showed no message box"
+read -r id width height <<<"$box"
+xdotool mousemove --window "$id" $((width / 2)) $((height - 26))
+sleep 0.3
+xdotool click 1
+wait "$mistaken" || status=$?
+[ "$status" -eq 2 ] || fail "the mistake ended with status $status"
+log "mistake with no console: the message box, then status $status"
+
 # The start, a reading, Back, and the way out through the exit window.
 start=$(now_ms)
 wine "$exe" &

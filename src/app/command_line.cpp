@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "brewlore_version.h"
+#include "console.h"
 #include "platform/random.h"
 #include "reading/symbol_catalogue.h"
 #include "reading/symbol_draw.h"
@@ -128,9 +129,8 @@ std::optional<int> Run(QByteArrayList &qtArguments)
         mistake = QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
                       .arg(parser.positionalArguments().constFirst());
     if (!mistake.isEmpty()) {
-        QTextStream(stderr) << QCoreApplication::applicationName() << ": " << escaped(mistake)
-                            << "\n\n"
-                            << parser.helpText();
+        TellMistake(QCoreApplication::applicationName() + QStringLiteral(": ") + escaped(mistake) +
+                    QStringLiteral("\n\n") + parser.helpText());
         return 2;
     }
     const QString cannotWrite =
