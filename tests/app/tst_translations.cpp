@@ -359,24 +359,15 @@ void tst_Translations::oneWordForOneThing_data()
     // later says the same thing with the same word.
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("avoided");
-    QTest::newRow("tr symbol") << "tr"
-                               << "simge";
-    QTest::newRow("tr co-branding") << "tr"
-                                    << "\\b(ortak|tam) marka\\b";
-    QTest::newRow("tr refer") << "tr"
-                              << "tavsiye";
-    QTest::newRow("tr click") << "tr"
-                              << "\\bbasın\\b";
-    QTest::newRow("el reading") << "el"
-                                << "ανάγνωσ";
-    QTest::newRow("el co-branding") << "el"
-                                    << "συν-επωνυμ";
-    QTest::newRow("el online") << "el"
-                               << "online";
-    QTest::newRow("el quotes") << "el"
-                               << "[\"']";
-    for (const char *language : {"tr", "el"})
-        QTest::addRow("%s suite", language) << language << "Softwares";
+    const char *const rows[][2] = {
+        {"tr", "simge"},     {"tr", "\\b(ortak|tam) marka\\b"},
+        {"tr", "tavsiye"},   {"tr", "\\bbasın\\b"},
+        {"el", "ανάγνωσ"},   {"el", "συν-επωνυμ"},
+        {"el", "online"},    {"el", "[\"']"},
+        {"tr", "Softwares"}, {"el", "Softwares"},
+    };
+    for (const auto &row : rows)
+        QTest::addRow("%s %s", row[0], row[1]) << row[0] << row[1];
 }
 
 void tst_Translations::oneWordForOneThing()
