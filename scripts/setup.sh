@@ -28,7 +28,10 @@ if ((${#missing[@]})); then
     fi
     echo "Installing: ${missing[*]}"
     # sudo resets the environment: pass the frontend through env, or apt may
-    # stop at a question.
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # stop at a question. A fresh desktop often runs its automatic updates
+    # just after it boots, and other set-ups may run beside this one: wait
+    # up to ten minutes for apt's locks rather than fail at once.
+    apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600)
+    "${apt[@]}" update -qq
+    "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
 fi
