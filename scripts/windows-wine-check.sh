@@ -138,6 +138,16 @@ start_display_and_wine() {
     # unless it draws the frames itself, as Windows does.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
     log "Wine prefix made in $(($(now_ms) - start)) ms"
+    wine_server_up
+}
+
+# Debian starts the Wine server to end with its last program, and Wine's
+# own services with it. Between two programs it then goes down and comes up
+# again, and a program that starts while the server goes down dies without
+# a word. One server stays up for the whole check instead.
+wine_server_up() {
+    wineserver -w
+    wineserver -p
 }
 
 install_silently() {
@@ -251,22 +261,22 @@ second_copy_says_so() {
 start_after_kill() {
     wineserver -k
     wait "$program" || true
+    wine_server_up
     log "start after a killed copy:"
     start_program
     wineserver -k
     wait "$program" || true
+    wine_server_up
 }
 
 # The uninstaller runs on from a copy of itself and returns at once, so its
-# status says nothing; the files gone do.
+# status says nothing; the files gone do, and last of all the folder.
 uninstall() {
     wine "$program_dir/Uninstall.exe" /S || true
-    for _ in $(seq 300); do
-        [ -e "$program_dir/bin/brewlore.exe" ] || break
+    for _ in $(seq 600); do
+        [ -d "$program_dir" ] || break
         sleep 0.1
     done
-    [ ! -e "$program_dir/bin/brewlore.exe" ] || fail "the uninstaller left brewlore.exe"
-    wineserver -w || true
     if [ -d "$program_dir" ]; then
         fail "the uninstaller left $(find "$program_dir" | wc -l) files and folders"
     fi
