@@ -6,8 +6,8 @@
 #include "forms/form_style.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
