@@ -1,7 +1,8 @@
 # The Windows packages: an NSIS installer and a portable zip, both carrying
-# the program with exactly the Qt it loads (three DLLs, the Windows platform
-# plugin and the default style), the MinGW runtime and Qt's licence texts.
-# Included from the top CMakeLists.txt, just before CPack.
+# the program and its console companion at the top of their folder, with
+# exactly the Qt it loads (three DLLs beside it, the Windows platform plugin
+# and the default style in their folders), the MinGW runtime, a README and
+# the licence texts. Included from the top CMakeLists.txt, just before CPack.
 
 set(CPACK_GENERATOR NSIS64 ZIP)
 set(CPACK_PACKAGING_INSTALL_PREFIX "")
@@ -18,9 +19,9 @@ set(CPACK_NSIS_PACKAGE_NAME Brewlore)
 set(CPACK_NSIS_DISPLAY_NAME Brewlore)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/src/forms/resources/brewlore.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/src/forms/resources/brewlore.ico)
-set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\\\brewlore.exe")
+set(CPACK_NSIS_INSTALLED_ICON_NAME brewlore.exe)
 set(CPACK_NSIS_URL_INFO_ABOUT "${BREWLORE_SITE_BASE}")
-set(CPACK_NSIS_EXECUTABLES_DIRECTORY bin)
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 # A new version replaces the old one instead of installing beside it.
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 
@@ -29,15 +30,20 @@ set(brewlore_qt_notice ${PROJECT_BINARY_DIR}/Qt-NOTICE.txt)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/Qt-NOTICE.txt.in ${brewlore_qt_notice} @ONLY)
 set(CPACK_RESOURCE_FILE_LICENSE ${brewlore_qt_notice})
 
+# What to start, and where the setting is kept, for whoever unpacks the zip.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/README-windows.txt.in ${PROJECT_BINARY_DIR}/README.txt
+               @ONLY NEWLINE_STYLE CRLF)
+install(FILES ${PROJECT_BINARY_DIR}/README.txt DESTINATION .)
+
 # Qt beside the program, where Windows and Qt look first. Only what the
 # program loads: Core, Gui, Widgets, the platform plugin and the style plugin
 # that Qt picks by default on Windows.
 install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
-        DESTINATION ${CMAKE_INSTALL_BINDIR})
+        DESTINATION ${BREWLORE_PROGRAM_DIR})
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
-        DESTINATION ${CMAKE_INSTALL_BINDIR}/platforms)
+        DESTINATION ${BREWLORE_PROGRAM_DIR}/platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
-        DESTINATION ${CMAKE_INSTALL_BINDIR}/styles)
+        DESTINATION ${BREWLORE_PROGRAM_DIR}/styles)
 
 # The compiler's own runtime, which every MinGW-built DLL above needs too.
 set(brewlore_runtime_dlls)
@@ -49,13 +55,13 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     endif()
     list(APPEND brewlore_runtime_dlls ${path})
 endforeach()
-install(FILES ${brewlore_runtime_dlls} DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${brewlore_runtime_dlls} DESTINATION ${BREWLORE_PROGRAM_DIR})
 
 # Qt's and the runtime's DLLs come with their debugging sections, which
 # would make up most of the package; CPack strips only our own program.
 install(CODE "
     if(CMAKE_INSTALL_DO_STRIP)
-        file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/*.dll\")
+        file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${BREWLORE_PROGRAM_DIR}/*.dll\")
         foreach(dll \${dlls})
             execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\" COMMAND_ERROR_IS_FATAL ANY)
         endforeach()
