@@ -6,15 +6,18 @@
 
 set(CPACK_GENERATOR NSIS64 ZIP)
 set(CPACK_PACKAGING_INSTALL_PREFIX "")
+# The name Windows users see in the installer's pages.
+set(CPACK_PACKAGE_NAME Brewlore)
 set(CPACK_PACKAGE_FILE_NAME "Brewlore-${PROJECT_VERSION}-win64")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Brewlore)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Brewlore)
-# The Start-menu shortcut, whose icon is the one in the program's resources.
+# The Start-menu shortcut, and the desktop one when asked for, whose icon is
+# the one in the program's resources.
 set(CPACK_PACKAGE_EXECUTABLES brewlore Brewlore)
+set(CPACK_CREATE_DESKTOP_LINKS brewlore)
 
 # CPack's NSIS64 only chooses the 64-bit Program Files: the installer itself
 # must be a 64-bit program too, or it needs Wine's 32-bit part to run.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_PACKAGE_NAME Brewlore)
 set(CPACK_NSIS_DISPLAY_NAME Brewlore)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/src/forms/resources/brewlore.ico)
@@ -22,8 +25,26 @@ set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/src/forms/resources/brewlore.ic
 set(CPACK_NSIS_INSTALLED_ICON_NAME brewlore.exe)
 set(CPACK_NSIS_URL_INFO_ABOUT "${BREWLORE_SITE_BASE}")
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+set(CPACK_NSIS_MUI_FINISHPAGE_RUN brewlore.exe)
 # A new version replaces the old one instead of installing beside it.
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# A page that offers to put the folder on the path, for brewlore.com; off
+# unless chosen, and taken out again by the uninstaller.
+set(CPACK_NSIS_MODIFY_PATH ON)
+
+# Brewlore's own parts of the scripts: the installer's version information,
+# the running-copy check before anything is written or removed, and the
+# Apps & features values CPack leaves out or writes as text.
+set(brewlore_uninstall_key
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}")
+string(SHA1 brewlore_guard_digest "\\hkey_current_user\\software\\brewlore\\brewlore")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/windows_installer.nsh.in
+               ${PROJECT_BINARY_DIR}/nsis/windows_installer.nsh @ONLY)
+set(CPACK_NSIS_DEFINES "Target amd64-unicode
+!include '${PROJECT_BINARY_DIR}/nsis/windows_installer.nsh'")
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "Call BrewloreRegister")
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "Call un.BrewloreWaitUntilClosed")
+include(${CMAKE_CURRENT_LIST_DIR}/windows_nsis_template.cmake)
 
 # The installer's licence page shows what the user must be told about Qt.
 set(brewlore_qt_notice ${PROJECT_BINARY_DIR}/Qt-NOTICE.txt)
