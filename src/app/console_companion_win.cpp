@@ -3,7 +3,7 @@
 // before .EXE in PATHEXT), and the shell waits for a console program: the
 // answers come before the next prompt and the status reaches %ERRORLEVEL% or
 // $LASTEXITCODE. It starts the brewlore.exe beside it with the same
-// arguments and standard handles, waits, and returns its status. The Win32
+// command line and standard handles, waits, and returns its status. The Win32
 // API only, linked statically: it needs no DLL and starts at once.
 
 #include <string>
@@ -11,24 +11,6 @@
 #include <windows.h>
 
 namespace {
-
-// The command line after the program's own name, parsed as the system's
-// runtime parses it: a quoted name ends at the next quote, a bare one at the
-// first blank. What follows is handed on exactly as typed.
-const wchar_t *argumentsAfterName(const wchar_t *line)
-{
-    if (*line == L'"') {
-        ++line;
-        while (*line && *line != L'"')
-            ++line;
-        if (*line)
-            ++line;
-        return line;
-    }
-    while (*line && *line != L' ' && *line != L'\t')
-        ++line;
-    return line;
-}
 
 // This file's own path with .exe for its extension: the GUI program of the
 // same name in the same folder, so that a renamed pair still meets.
@@ -100,7 +82,9 @@ void tellCannotStart(const std::wstring &program, DWORD failure)
 int main()
 {
     const std::wstring program = programBeside();
-    std::wstring command = L"\"" + program + L"\"" + argumentsAfterName(GetCommandLineW());
+    // The command line goes on whole, the program's name as the user typed
+    // it too, so that the usage in --help names the command they know.
+    std::wstring command = GetCommandLineW();
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
