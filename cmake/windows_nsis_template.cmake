@@ -38,5 +38,13 @@ brewlore_nsis_change([=[  ExecWait '"$0" /S _?=$3' ;Do not copy the uninstaller 
 # The program sits at the top of its folder, and the path option names that.
 brewlore_nsis_change([=[Push $INSTDIR\bin]=] [=[Push $INSTDIR]=])
 
+# A user path that held only this folder goes, rather than stay empty.
+brewlore_nsis_change([=[      StrCmp $ADD_TO_PATH_ALL_USERS "1" unWriteAllKey
+        WriteRegExpandStr ${NT_current_env} "PATH" $3]=] [=[      StrCmp $ADD_TO_PATH_ALL_USERS "1" unWriteAllKey
+        StrCmp $3 "" 0 +3
+          DeleteRegValue ${NT_current_env} "PATH"
+          Goto unDoSend
+        WriteRegExpandStr ${NT_current_env} "PATH" $3]=])
+
 file(WRITE ${PROJECT_BINARY_DIR}/nsis/NSIS.template.in "${brewlore_nsis}")
 set(CPACK_MODULE_PATH ${PROJECT_BINARY_DIR}/nsis)
