@@ -1,7 +1,8 @@
 # The Windows packages as their users live them, under Wine: the zip's
 # layout, the console companion answering through cmd, the Apps & features
 # entry, installing and uninstalling beside a running copy, and a reinstall
-# into another folder. Sourced at the end of scripts/windows-wine-check.sh,
+# into another folder, and a referral too long for Windows' shell. Sourced
+# at the end of scripts/windows-wine-check.sh,
 # whose prefix, display, log and fail it uses; the program is not installed
 # when it starts.
 
@@ -9,7 +10,8 @@ win_dir='C:\Program Files\Brewlore' # the program's folder, as Windows names it
 unix_dir="$WINEPREFIX/drive_c/Program Files/Brewlore"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brewlore'
 
-scripts/setup.sh locales-all # the Turkish locale of the redirect check
+# The Turkish and Greek locales, and a clipboard to paste Greek text from.
+scripts/setup.sh locales-all xclip
 
 # Runs a command line through cmd.exe in the folder given; prints what it
 # wrote, without carriage returns, and ends with cmd's status.
@@ -155,8 +157,54 @@ check_reinstall_elsewhere() {
     log "reinstall into $other: the old folder went whole, and the uninstall took the new one"
 }
 
+# Two addresses of 240 Greek letters each: the form says what to shorten and
+# hands nothing to the shell, whose calls Wine's "exec" channel logs. The
+# exit window comes when the main window is closed; its boxes are clicked at
+# the places its layout gives, 15 twips a pixel inside Wine's frame.
+check_long_referral() {
+    local program main leaving side top trace=$build_dir/referral-exec.log
+    WINEDEBUG=+exec LC_ALL=el_GR.UTF-8 wine "$unix_dir/brewlore.exe" 2>"$trace" &
+    program=$!
+    main=$(window_named "$caption" 60) || fail "no main window for the referral"
+    sleep 1
+    xdotool key --window "$main" alt+F4
+    for _ in $(seq 100); do
+        leaving=$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | grep -vx "$main" | head -1 || true)
+        [ -n "$leaving" ] && break
+        sleep 0.1
+    done
+    [ -n "$leaving" ] || fail "closing the main window brought no exit window"
+    eval "$(xdotool getwindowgeometry --shell "$leaving")"
+    side=$(((WIDTH - 741) / 2))
+    top=$((HEIGHT - 315 - side))
+    at_twips() {
+        xdotool mousemove --window "$leaving" $(($1 / 15 + side)) $(($2 / 15 + top))
+        sleep 0.3
+        xdotool click 1
+        sleep 0.3
+    }
+    paste_at() {
+        printf '%s' "$3" | xclip -selection clipboard
+        at_twips "$1" "$2"
+        xdotool key ctrl+a ctrl+v
+        sleep 0.5
+    }
+    # The boxes of the referral frame, which sits at 120, 3240.
+    paste_at 1205 3740 "Άννα"
+    paste_at 4720 3740 "$(printf 'α%.0s' $(seq 240))@a.gr"
+    paste_at 1205 4100 "Μπομπ"
+    paste_at 4720 4100 "$(printf 'β%.0s' $(seq 240))@b.gr"
+    at_twips 3727 4462 # Refer A Friend Now
+    window_named Brewlore 20 >/dev/null || fail "the long referral showed no message"
+    ! grep -q "qlqs-refer-a-friend" "$trace" || fail "the long referral was handed to the shell"
+    wine taskkill /f /im brewlore.exe >/dev/null 2>&1 || true
+    { wait "$program"; } 2>/dev/null || true
+    log "long referral: a message box, and nothing handed to the shell"
+}
+
 check_zip_layout
 check_silent_install
+check_long_referral
 check_companion
 check_apps_entry
 check_beside_running_copy
