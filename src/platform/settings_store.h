@@ -8,7 +8,9 @@
 
 namespace platform {
 
-// The program file's name without its extension.
+// The program's name in its settings, its single-instance guard and its
+// messages, whatever its file is called: a renamed copy ("brewlore (1).exe",
+// an AppImage) is the same program, not a second one with settings of its own.
 QString AppName();
 
 struct SettingRead

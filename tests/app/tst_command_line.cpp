@@ -282,17 +282,26 @@ void tst_CommandLine::windowProgramStartsQuietly_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("platform"); // QT_QPA_PLATFORM, unset when empty
+    QTest::addColumn<QString>("copy");     // the program copied under this name first
 
-    QTest::newRow("-platform offscreen") << QStringList{"-platform", "offscreen"} << "";
-    QTest::newRow("-platform=offscreen") << QStringList{"-platform=offscreen"} << "";
-    QTest::newRow("--platform=offscreen") << QStringList{"--platform=offscreen"} << "";
+    QTest::newRow("-platform offscreen") << QStringList{"-platform", "offscreen"} << ""
+                                         << "";
+    QTest::newRow("-platform=offscreen") << QStringList{"-platform=offscreen"} << ""
+                                         << "";
+    QTest::newRow("--platform=offscreen") << QStringList{"--platform=offscreen"} << ""
+                                          << "";
     QTest::newRow("Qt's options with their values")
         << QStringList{"-platform",   "offscreen", "-name",
                        "x",           "-dialogs",  "xp",
                        "-fontengine", "freetype",  "-qwindowtitle=Hello"}
+        << ""
         << "";
     // Qt's complaints about the first platform are noise once the next opened.
-    QTest::newRow("after a platform that cannot open") << QStringList{} << "xcb;offscreen";
+    QTest::newRow("after a platform that cannot open") << QStringList{} << "xcb;offscreen"
+                                                       << "";
+    // Its settings and its guard are still the program's own.
+    QTest::newRow("a renamed copy") << QStringList{} << "offscreen"
+                                    << "Brewlore.AppImage";
 }
 
 void tst_CommandLine::windowProgramStartsQuietly()
@@ -302,10 +311,16 @@ void tst_CommandLine::windowProgramStartsQuietly()
 #endif
     QFETCH(QStringList, arguments);
     QFETCH(QString, platform);
+    QFETCH(QString, copy);
 
+    QString program = QStringLiteral(BREWLORE_EXE);
+    if (!copy.isEmpty()) {
+        QVERIFY(QFile::copy(program, m_home->filePath(copy)));
+        program = m_home->filePath(copy);
+    }
     QProcess windows;
     windows.setProcessEnvironment(terminal(platform));
-    windows.start(QStringLiteral(BREWLORE_EXE), arguments);
+    windows.start(program, arguments);
     QVERIFY(windows.waitForStarted());
     const QString lock = m_home->filePath(QStringLiteral("config/brewlore/brewlore.lock"));
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock) || windows.state() == QProcess::NotRunning, 10000);
