@@ -38,6 +38,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.example.quillory.Brewlore"));
     // Closing a window never ends the program; only the exit window does.
     QApplication::setQuitOnLastWindowClosed(false);
+    platform::SettleStoreFolder();
     FormsRegistry forms;
     StartUp(forms);
     // A second copy has already ended during start-up, before any event loop.
