@@ -44,6 +44,10 @@ Without options, Brewlore opens its window.</source>
         <source>its display could not be opened</source>
         <translation>δεν ήταν δυνατό να ανοίξει η οθόνη</translation>
     </message>
+    <message>
+        <source>%1: unknown platform &quot;%2&quot;. Available platforms: %3</source>
+        <translation>%1: άγνωστη πλατφόρμα «%2». Διαθέσιμες πλατφόρμες: %3</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

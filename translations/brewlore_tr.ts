@@ -44,6 +44,10 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
         <source>its display could not be opened</source>
         <translation>ekran açılamadı</translation>
     </message>
+    <message>
+        <source>%1: unknown platform &quot;%2&quot;. Available platforms: %3</source>
+        <translation>%1: bilinmeyen platform “%2”. Kullanılabilen platformlar: %3</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

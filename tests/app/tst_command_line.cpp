@@ -1,6 +1,7 @@
 #include "reading/symbol_catalogue.h"
 
 #include <QDir>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -152,6 +153,17 @@ void tst_CommandLine::endsAtOnce_data()
     // One line, naming the way to a reading without a window.
     const QString noDisplay = QStringLiteral("^brewlore: [^\\n]*brewlore --reading\\n$");
     const QString nothing = QStringLiteral("^$");
+    // One line naming the platform asked for and those Qt has.
+    const auto noSuchPlatform = [](const char *name) {
+        return QStringLiteral("^brewlore: [^\\n]*\"%1\"[^\\n]*offscreen[^\\n]*\\n$")
+            .arg(QLatin1String(name));
+    };
+    // Not every system has Qt's Wayland platform.
+    const bool hasWayland =
+        !QDir(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"))
+             .entryList({QStringLiteral("*qwayland*")})
+             .isEmpty();
+    const QString noWayland = hasWayland ? noDisplay : noSuchPlatform("wayland");
 
     QTest::newRow("--help") << QStringList{"--help"} << "" << 0 << help << nothing;
     QTest::newRow("-h") << QStringList{"-h"} << "" << 0 << help << nothing;
@@ -179,13 +191,17 @@ void tst_CommandLine::endsAtOnce_data()
     QTest::newRow("no display") << QStringList{} << "" << 1 << nothing << noDisplay;
     QTest::newRow("xcb without DISPLAY") << QStringList{} << "xcb" << 1 << nothing << noDisplay;
     QTest::newRow("wayland without WAYLAND_DISPLAY")
-        << QStringList{} << "wayland" << 1 << nothing << noDisplay;
+        << QStringList{} << "wayland" << 1 << nothing << noWayland;
     QTest::newRow("wayland, then xcb, neither there")
         << QStringList{} << "wayland;xcb" << 1 << nothing << noDisplay;
     QTest::newRow("-platform xcb without DISPLAY")
         << QStringList{"-platform", "xcb"} << "offscreen" << 1 << nothing << noDisplay;
     QTest::newRow("a Wayland display that does not answer")
-        << QStringList{} << "wayland:socket-that-is-not-there" << 1 << nothing << noDisplay;
+        << QStringList{} << "wayland:socket-that-is-not-there" << 1 << nothing << noWayland;
+    QTest::newRow("-platform nosuch")
+        << QStringList{"-platform", "nosuch"} << "" << 1 << nothing << noSuchPlatform("nosuch");
+    QTest::newRow("-platform=") << QStringList{"-platform="} << "" << 1 << nothing
+                                << noSuchPlatform("");
     QTest::newRow("eglfs without its device")
         << QStringList{} << "eglfs" << 1 << nothing << noDisplay;
     // A framebuffer platform opens without its device, but has no screen.
