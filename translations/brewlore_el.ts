@@ -196,7 +196,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Visit Quillory regularly. Support Quillory by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Quillory</source>
-        <translation>Να επισκέπτεστε τακτικά το Quillory. Στηρίξτε το συμμετέχοντας στις συζητήσεις και σε άλλες δραστηριότητες. Χωρίς τις τακτικές επισκέψεις σας στο Quillory, αυτά τα λογισμικά δεν μπορούν να υποστηρίζονται και να συντηρούνται.</translation>
+        <translation>Να επισκέπτεστε τακτικά το Quillory. Στηρίξτε το συμμετέχοντας στις συζητήσεις και σε άλλες δραστηριότητες. Χωρίς τις τακτικές επισκέψεις σας, αυτά τα λογισμικά δεν μπορούν να υποστηρίζονται και να συντηρούνται.</translation>
     </message>
     <message>
         <source>Quillory is a FREE online discussion forum for all things quillory. To help Quillory develop and maintain this software visit Quillory regularly.</source>
