@@ -217,8 +217,12 @@ void tst_Accessibility::keyboardFocusShows_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("before"); // where the window puts it when empty
     QTest::addColumn<QString>("control");
-    QTest::newRow("coffee pot") << "main" << "" << "picCoffeePot";
-    QTest::newRow("exit window's picture") << "exit" << "Check1" << "picNagscreen2Icon";
+    QTest::newRow("coffee pot") << "main"
+                                << ""
+                                << "picCoffeePot";
+    QTest::newRow("exit window's picture") << "exit"
+                                           << "Check1"
+                                           << "picNagscreen2Icon";
 }
 
 void tst_Accessibility::keyboardFocusShows()
