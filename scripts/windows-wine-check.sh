@@ -162,10 +162,13 @@ start_display_and_wine() {
 # Debian starts the Wine server to end with its last program, and Wine's
 # own services with it. Between two programs it then goes down and comes up
 # again, and a program that starts while the server goes down dies without
-# a word. One server stays up for the whole check instead.
+# a word. One server stays up for the whole check instead, with the services
+# started here: they inherit the output of the program that starts them, and
+# would hold open the pipe of whichever test or $(wine …) came first.
 wine_server_up() {
     wineserver -w
     wineserver -p
+    wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 
 # Unpacked anywhere, the zip shows its program at the top, and it runs there.

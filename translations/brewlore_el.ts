@@ -196,7 +196,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Visit Quillory regularly. Support Quillory by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Quillory</source>
-        <translation>Να επισκέπτεστε τακτικά το Quillory. Στηρίξτε το συμμετέχοντας στις συζητήσεις και σε άλλες δραστηριότητες. Χωρίς τις τακτικές επισκέψεις σας, αυτά τα λογισμικά δεν μπορούν να υποστηρίζονται και να συντηρούνται.</translation>
+        <translation>Να επισκέπτεστε τακτικά το Quillory. Στηρίξτε το με τη συμμετοχή σας σε συζητήσεις και δραστηριότητες. Χωρίς τις τακτικές επισκέψεις σας, αυτά τα λογισμικά δεν μπορούν να υποστηρίζονται και να συντηρούνται.</translation>
     </message>
     <message>
         <source>Quillory is a FREE online discussion forum for all things quillory. To help Quillory develop and maintain this software visit Quillory regularly.</source>
@@ -208,7 +208,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Quillory Softwares. From a single software, we have now grown to become the world’s largest resource of quillory softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
-        <translation>Αν σας άρεσε αυτό το λογισμικό, σίγουρα θα σας ενδιαφέρουν και τα άλλα λογισμικά Quillory. Από ένα μόνο λογισμικό, γίναμε η μεγαλύτερη πηγή λογισμικών quillory στον κόσμο. Αστρολογία, διόραση, ταρό, αριθμολογία ή αποκρυφισμός: έχουμε προγράμματα για όλα, ώστε οι χρήστες μας να διαλέγουν ανάλογα με τα ενδιαφέροντά τους.</translation>
+        <translation>Αν σας άρεσε αυτό το λογισμικό, σίγουρα θα σας ενδιαφέρουν και τα άλλα λογισμικά Quillory. Από ένα μόνο λογισμικό, γίναμε η μεγαλύτερη πηγή λογισμικών quillory στον κόσμο. Αστρολογία, διόραση, ταρό, αριθμολογία ή αποκρυφισμός: έχουμε πρόγραμμα για κάθε ενδιαφέρον.</translation>
     </message>
     <message>
         <source>All the programs in the Quillory Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
@@ -402,7 +402,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Fresh aspirations, purity and serenity. A new birth can be on the card.</source>
-        <translation>Νέες προσδοκίες, αγνότητα και γαλήνη. Μια νέα γέννηση ίσως είναι προ των πυλών.</translation>
+        <translation>Νέες προσδοκίες, αγνότητα και γαλήνη. Μια νέα γέννηση ίσως είναι προ των&#xa0;πυλών.</translation>
     </message>
     <message>
         <source>BALL</source>
@@ -1079,7 +1079,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>The Most Popular Online Quillory Discussion Board. Best Resource For Everything Quillory. Visit %1 Now</source>
-        <translation>Το πιο δημοφιλές φόρουμ για το Quillory. Η καλύτερη πηγή για όλα τα&#xa0;θέματα Quillory. Επισκεφθείτε τώρα το %1</translation>
+        <translation>Το πιο δημοφιλές φόρουμ του Quillory. Η καλύτερη πηγή για κάθε θέμα Quillory. Επισκεφθείτε τώρα το %1</translation>
     </message>
 </context>
 <context>

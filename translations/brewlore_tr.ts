@@ -204,7 +204,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Quillory needs your help. All you need to do is visit Quillory regularly and take part in the various discussions and activites to help us maintain and develop more Quillory Softwares.</source>
-        <translation>Quillory&apos;nin yardımınıza ihtiyacı var. Tek yapmanız gereken Quillory&apos;yi düzenli olarak ziyaret etmek ve çeşitli tartışmalara ve etkinliklere katılmak; böylece daha fazla Quillory yazılımını sürdürmemize ve geliştirmemize yardımcı olursunuz.</translation>
+        <translation>Quillory&apos;nin yardımınıza ihtiyacı var. Quillory&apos;yi düzenli olarak ziyaret edip tartışmalara ve etkinliklere katılmanız yeter; böylece daha fazla Quillory yazılımını sürdürmemize ve geliştirmemize yardımcı olursunuz.</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Quillory Softwares. From a single software, we have now grown to become the world’s largest resource of quillory softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>

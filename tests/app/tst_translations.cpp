@@ -3,6 +3,7 @@
 #include "forms/form_style.h"
 #include "forms/frmAbout.h"
 #include "forms/menu_bar_style.h"
+#include "forms/nag_texts.h"
 #include "reading/symbol_catalogue.h"
 #include "referral/tell_a_friend.h"
 #include "support/seams.h"
@@ -537,6 +538,18 @@ void tst_Translations::everyTextFits()
             language != QLatin1String("en")) // English stays as written
             QVERIFY2(!endsOnALoneWord(label),
                      qPrintable(child->objectName() + " " + label->text()));
+    }
+    // The exit window shows one of its support texts, drawn at random: each
+    // must fit in its place.
+    if (window == QLatin1String("exit") && linesBreakAsShown()) {
+        auto *support = w->findChild<QLabel *>(QStringLiteral("Label2"));
+        for (int k = 0; k < 4; ++k) {
+            support->setText(forms::SupportText(k));
+            const QString cut = cutOffText(support, roomToFit(support));
+            QVERIFY2(cut.isEmpty(), qPrintable(cut));
+            QVERIFY2(language == QLatin1String("en") || !endsOnALoneWord(support),
+                     qPrintable(support->text()));
+        }
     }
     // The "Please Wait" text ends before the first of the dots drawn after it.
     if (const auto *wait = w->findChild<QLabel *>(QStringLiteral("pi"))) {
