@@ -39,9 +39,11 @@ install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
         DESTINATION ${CMAKE_INSTALL_BINDIR}/styles)
 
-# The compiler's own runtime, which every MinGW-built DLL above needs too.
+# The compiler's own runtime, which every MinGW-built DLL above needs too,
+# and libssp, which holds the hardened program's stack protector and checked
+# functions (cmake/release_flags.cmake).
 set(brewlore_runtime_dlls)
-foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll libssp-0.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
                     OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
     if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
