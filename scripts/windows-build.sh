@@ -63,6 +63,17 @@ grep -q 'VALUE "ProductName", "Brewlore"' "$dump" || fail "no ProductName"
 headers=$(x86_64-w64-mingw32-objdump -p "$build_dir/src/app/brewlore.exe")
 grep -q "^Subsystem.*(Windows GUI)" <<<"$headers" || fail "brewlore.exe is not a GUI program"
 echo "windows-build: brewlore.exe is a GUI program with the icon and version ${version//, /.}"
+# Address-space layout randomisation with 64-bit entropy and no code run
+# from data, in every program the build makes: the GUI program and, where
+# there is one, its console companion.
+for program in "$build_dir"/src/app/brewlore.exe "$build_dir"/src/app/brewlore.com; do
+    [ -f "$program" ] || continue
+    flags=$(x86_64-w64-mingw32-objdump -p "$program" | sed -n '/^DllCharacteristics/,/^SizeOfStackReserve/p')
+    for flag in DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT; do
+        grep -qw "$flag" <<<"$flags" || fail "$(basename "$program") lacks $flag"
+    done
+    echo "windows-build: $(basename "$program") has DYNAMIC_BASE, HIGH_ENTROPY_VA and NX_COMPAT"
+done
 
 (cd "$build_dir" && cpack -C Release >/dev/null) || fail "cpack failed"
 for package in "$build_dir"/Brewlore-*-win64.exe "$build_dir"/Brewlore-*-win64.zip; do
