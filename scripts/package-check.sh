@@ -6,10 +6,11 @@
 # every icon size land where a desktop looks for them, Qt is a dependency and
 # not a passenger, apt can satisfy the dependencies here, the installed
 # program tells its version without a display, and it starts under Xvfb and
-# shows its main window.
+# shows its main window. The program carries the compiler's protections that
+# Debian's own packages carry.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh dpkg-dev file lintian desktop-file-utils appstream man-db xvfb xauth x11-utils
+scripts/setup.sh dpkg-dev file lintian desktop-file-utils appstream man-db xvfb xauth x11-utils devscripts
 
 fail() {
     echo "package-check: $*" >&2
@@ -48,11 +49,26 @@ for dir in data/icons/hicolor/*/; do
         fail "usr/share/icons/hicolor/$size/apps/brewlore.$ext is missing"
 done
 
+echo "== hardening"
+# PIE, the stack protector, fortified functions, RELRO and BIND_NOW.
+# Control-flow protection is left out: Debian 12's own C start-up files
+# (Scrt1.o, crti.o, crtn.o) carry no IBT or SHSTK mark, so no program linked
+# here can.
+hardening-check --nocfprotection "$root/usr/bin/brewlore" || fail "usr/bin/brewlore lacks a protection"
+
 echo "== lintian"
-# Debian's own checker, run as a packager runs it. A tag overridden in the
-# package must carry its one-line reason beside the override.
-lintian --fail-on error,warning "$deb" || fail "lintian finds errors or warnings"
-echo "lintian: no errors or warnings"
+# Debian's own checker, run as a packager runs it, its informational tags
+# shown too. A tag overridden in the package must carry its one-line reason
+# beside the override.
+tags=$(lintian --pedantic -I --fail-on error,warning "$deb") || {
+    echo "$tags"
+    fail "lintian finds errors or warnings"
+}
+echo "$tags"
+if grep ' hardening-' <<<"$tags"; then
+    fail "lintian finds a protection missing"
+fi
+echo "lintian: no errors, warnings or hardening tags"
 
 echo "== validators"
 desktop-file-validate "$desktop"
