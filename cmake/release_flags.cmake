@@ -1,8 +1,10 @@
 # The flags of the builds that users run (Release, RelWithDebInfo,
 # MinSizeRel): hardened as Debian builds its own packages (dpkg-buildflags,
-# hardening=+all). The Debug build stays as it is, and so does the sanitizer
-# build, whose checks would only clash with fortification. Included once from
-# the top CMakeLists.txt, before any target.
+# hardening=+all), and reproducible, the same bytes from the same sources in
+# any folder (reproducible-builds.org). scripts/package-check.sh and
+# scripts/windows-build.sh check the results. The Debug build stays as it
+# is, and so does the sanitizer build, whose checks would only clash with
+# fortification. Included once from the top CMakeLists.txt, before any target.
 
 if(BREWLORE_SANITIZE OR NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     return()
@@ -28,6 +30,14 @@ else()
     check_pie_supported(LANGUAGES CXX)
     list(APPEND brewlore_link_flags -Wl,-z,relro,-z,now)
 endif()
+
+# __FILE__ and the debugging information name files relative to the source
+# and build folders, not by where they happened to be. The build folder comes
+# last and so wins where it lies inside the source folder. The times come
+# from SOURCE_DATE_EPOCH, which rcc (the compiled resources), the mingw-w64
+# linker (a Windows program's header) and CPack (the packages' entries) read
+# as they run; the package scripts set it.
+list(APPEND brewlore_compile_flags -ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
 
 string(JOIN "," brewlore_release_configs Release RelWithDebInfo MinSizeRel)
 add_compile_options("$<$<CONFIG:${brewlore_release_configs}>:${brewlore_compile_flags}>")

@@ -71,3 +71,8 @@ install(FILES ${brewlore_qt_notice}
               ${brewlore_qt_prefix}/LICENSES/LGPL-3.0-only.txt
               ${brewlore_qt_prefix}/LICENSES/GPL-3.0-only.txt
         DESTINATION licenses)
+
+# The same installer from the same sources: it keeps no file's time (the zip
+# takes them all from SOURCE_DATE_EPOCH), so an installed file carries the
+# time of its install.
+set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "SetDateSave off")

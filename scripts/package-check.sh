@@ -17,6 +17,10 @@ fail() {
     exit 1
 }
 
+# The times inside the package and its compiled resources: the last commit's.
+[ -n "${SOURCE_DATE_EPOCH:-}" ] || SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+export SOURCE_DATE_EPOCH
+
 build_dir=build-pkg
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)"

@@ -14,6 +14,11 @@ fail() {
     exit 1
 }
 
+# The times in the programs' headers, their compiled resources and the zip:
+# the last commit's.
+[ -n "${SOURCE_DATE_EPOCH:-}" ] || SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+export SOURCE_DATE_EPOCH
+
 build_dir=${BREWLORE_WIN_BUILD_DIR:-build-win}
 mkdir -p "$build_dir"
 build_dir=$(cd "$build_dir" && pwd)
