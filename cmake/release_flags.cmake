@@ -39,6 +39,20 @@ endif()
 # as they run; the package scripts set it.
 list(APPEND brewlore_compile_flags -ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
 
+# rcc runs again only when a resource changes, and would keep the time of
+# the last build in the program; when SOURCE_DATE_EPOCH changes (a new
+# commit), the compiled resources go, so that rcc writes them with the new
+# time and every program that holds them is linked again.
+if(NOT "$ENV{SOURCE_DATE_EPOCH}" STREQUAL "${BREWLORE_BUILT_SOURCE_DATE_EPOCH}")
+    file(GLOB_RECURSE brewlore_stale_resources "${PROJECT_BINARY_DIR}/qrc_*.cpp")
+    list(FILTER brewlore_stale_resources INCLUDE REGEX "/\\.rcc/qrc_[^/]*\\.cpp$")
+    if(brewlore_stale_resources)
+        file(REMOVE ${brewlore_stale_resources})
+    endif()
+    set(BREWLORE_BUILT_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}" CACHE INTERNAL
+        "SOURCE_DATE_EPOCH of the compiled resources")
+endif()
+
 string(JOIN "," brewlore_release_configs Release RelWithDebInfo MinSizeRel)
 add_compile_options("$<$<CONFIG:${brewlore_release_configs}>:${brewlore_compile_flags}>")
 add_link_options("$<$<CONFIG:${brewlore_release_configs}>:${brewlore_link_flags}>")
