@@ -66,9 +66,11 @@ install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
         DESTINATION ${BREWLORE_PROGRAM_DIR}/styles)
 
-# The compiler's own runtime, which every MinGW-built DLL above needs too.
+# The compiler's own runtime, which every MinGW-built DLL above needs too,
+# and libssp, which holds the hardened program's stack protector and checked
+# functions (cmake/release_flags.cmake).
 set(brewlore_runtime_dlls)
-foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll libssp-0.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
                     OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
     if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
@@ -96,3 +98,8 @@ install(FILES ${brewlore_qt_notice}
               ${brewlore_qt_prefix}/LICENSES/LGPL-3.0-only.txt
               ${brewlore_qt_prefix}/LICENSES/GPL-3.0-only.txt
         DESTINATION licenses)
+
+# The same installer from the same sources: it keeps no file's time (the zip
+# takes them all from SOURCE_DATE_EPOCH), so an installed file carries the
+# time of its install.
+set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "SetDateSave off")
