@@ -2,7 +2,7 @@
 // How much the refer-a-friend form takes, so that every request it can send
 // stays within what the browser launch and the site take. The request goes
 // to the browser as one address: on Linux as one argument of xdg-open (the
-// kernel refuses one of 128 KiB or more), on Windows through ShellExecuteA
+// kernel refuses one of 128 KiB or more), on Windows through ShellExecuteW
 // (the browser's command line holds 32,767 characters; older shells refuse
 // addresses past 2,083, which a referral in a non-Latin script can reach, and
 // the launch there refuses them itself). A web server need only read request
