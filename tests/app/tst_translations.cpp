@@ -383,12 +383,7 @@ void tst_Translations::oneWordForOneThing()
         QVERIFY2(!m.translation.contains(word), qPrintable(m.context + ": " + m.translation));
 }
 
-void tst_Translations::revealShowsTheTranslation_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::newRow("tr") << "tr";
-    QTest::newRow("el") << "el";
-}
+void tst_Translations::revealShowsTheTranslation_data() { catalogueFinished_data(); }
 
 void tst_Translations::revealShowsTheTranslation()
 {
