@@ -63,9 +63,18 @@ grep -q 'VALUE "ProductName", "Brewlore"' "$dump" || fail "no ProductName"
 headers=$(x86_64-w64-mingw32-objdump -p "$build_dir/src/app/brewlore.exe")
 grep -q "^Subsystem.*(Windows GUI)" <<<"$headers" || fail "brewlore.exe is not a GUI program"
 echo "windows-build: brewlore.exe is a GUI program with the icon and version ${version//, /.}"
+# Its companion is a console program, which cmd and PowerShell wait for.
+headers=$(x86_64-w64-mingw32-objdump -p "$build_dir/src/app/brewlore.com")
+grep -q "^Subsystem.*(Windows CUI)" <<<"$headers" || fail "brewlore.com is not a console program"
+echo "windows-build: brewlore.com is a console program"
 
 (cd "$build_dir" && cpack -C Release >/dev/null) || fail "cpack failed"
 for package in "$build_dir"/Brewlore-*-win64.exe "$build_dir"/Brewlore-*-win64.zip; do
     [ -f "$package" ] || fail "no package $package"
     echo "windows-build: $(basename "$package"): $(du -k "$package" | cut -f1) KiB"
 done
+# The installer's own version information, which its file properties show.
+setup_name="Brewlore $(sed -n 's/^project(Brewlore VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt) Setup"
+grep -qx "$setup_name" <<<"$(strings -el "$build_dir"/Brewlore-*-win64.exe)" ||
+    fail "the installer carries no version information '$setup_name'"
+echo "windows-build: the installer's version information: $setup_name"

@@ -2,8 +2,10 @@
 # Runs what scripts/windows-build.sh made under Wine on a headless X server,
 # in a fresh Wine prefix inside the build folder: the silent install, a start,
 # a reading, Back and Exit, the setting in the registry, a second copy, a
-# start after a killed copy, --version and the uninstall; then the test
-# programs through CTest.
+# start after a killed copy, --version and the uninstall; the zip's layout,
+# the console companion through cmd, a referral too long for Windows' shell,
+# installing and uninstalling beside a running copy and a reinstall into
+# another folder; then the test programs through CTest.
 #
 # Windows are found by what no font changes: their title, the process that
 # owns them and the order in which they appear. Only the program's own
@@ -12,15 +14,19 @@
 # keyboard, since its size follows its text in whatever fonts Wine finds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh wine wine64 fonts-wine xvfb xdotool x11-utils
+# The Turkish and Greek locales, and a clipboard to paste Greek text from.
+scripts/setup.sh wine wine64 fonts-wine xvfb xdotool x11-utils locales-all xclip
 
 build_dir=$(cd "${BREWLORE_WIN_BUILD_DIR:-build-win}" && pwd)
 version=$(sed -n 's/^project(Brewlore VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 caption="Brewlore v$version"
 title=Brewlore # of every message box
 installer=$build_dir/Brewlore-$version-win64.exe
-program_dir= # C:\Program Files\Brewlore, once installed
-exe=         # its brewlore.exe, as Windows names it
+program_file=brewlore.exe # where both packages put the program in their folder
+program_win_dir=          # C:\Program Files\Brewlore once installed, as Windows names it
+program_dir=              # the same folder on this machine
+exe=                      # its brewlore.exe, as Windows names it
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brewlore'
 
 # The client areas the program fixes, in pixels, and the points clicked, in
 # twips of the layout.
@@ -108,10 +114,22 @@ click_twips() {
 # Answers a message box with Enter, its default button, typed as on a real
 # keyboard. A key sent to the box's window alone would lose its release with
 # the box, and Wine would hold Enter down for whichever window comes next.
-press_enter() {
+press_enter() { press_key "$1" Return; }
+press_key() {
     xdotool windowfocus "${1%% *}" 2>/dev/null || true
-    xdotool key Return
+    xdotool key "$2"
 }
+# Runs a command line through cmd.exe in the folder given; prints what it
+# wrote, without carriage returns, and ends with cmd's status.
+cmd_in() {
+    local dir=$1 status=0
+    shift
+    (cd "$dir" && wine cmd /c "$*") >"$build_dir/cmd.out" 2>&1 || status=$?
+    tr -d '\r' <"$build_dir/cmd.out"
+    return "$status"
+}
+# Every file of the installed program with its size and time.
+installed_files() { (cd "$program_dir" && find . -type f -printf '%p %s %T@\n' | sort); }
 
 # --- The steps ---------------------------------------------------------------
 
@@ -138,24 +156,57 @@ start_display_and_wine() {
     # unless it draws the frames itself, as Windows does.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
     log "Wine prefix made in $(($(now_ms) - start)) ms"
+    wine_server_up
+}
+
+# Debian starts the Wine server to end with its last program, and Wine's
+# own services with it. Between two programs it then goes down and comes up
+# again, and a program that starts while the server goes down dies without
+# a word. One server stays up for the whole check instead.
+wine_server_up() {
+    wineserver -w
+    wineserver -p
+}
+
+# Unpacked anywhere, the zip shows its program at the top, and it runs there.
+zip_layout() {
+    local zip=$build_dir/Brewlore-$version-win64.zip top=Brewlore-$version-win64 listing file answer
+    listing=$(unzip -Z1 "$zip")
+    for file in brewlore.exe brewlore.com README.txt Qt6Core.dll platforms/qwindows.dll \
+        styles/qwindowsvistastyle.dll licenses/LICENSE.txt; do
+        grep -qx "$top/$file" <<<"$listing" || fail "the zip has no $top/$file"
+    done
+    ! grep -q "^$top/bin/" <<<"$listing" || fail "the zip still has a bin folder"
+    rm -rf "$build_dir/wine-zip"
+    unzip -q "$zip" -d "$build_dir/wine-zip"
+    answer=$(cmd_in "$build_dir/wine-zip/$top" brewlore --version) ||
+        fail "brewlore --version in the unpacked zip: $answer"
+    [ "$answer" = "Brewlore $version" ] || fail "brewlore --version in the unpacked zip said '$answer'"
+    log "zip: brewlore.exe, brewlore.com, README.txt and the DLLs at the top of $top\\; brewlore --version there: $answer"
 }
 
 install_silently() {
     local shortcut entry value
     log "$(basename "$installer"): $(du -k "$installer" | cut -f1) KiB"
     wine "$installer" /S
+    program_win_dir='C:\Program Files\Brewlore'
     program_dir="$WINEPREFIX/drive_c/Program Files/Brewlore"
-    exe="C:\\Program Files\\Brewlore\\bin\\brewlore.exe"
-    [ -f "$program_dir/bin/brewlore.exe" ] || fail "the silent install put no brewlore.exe in Program Files"
-    log "silent install: $(find "$program_dir" -type f | wc -l) files in C:\\Program Files\\Brewlore"
+    exe="$program_win_dir\\$program_file"
+    [ -f "$program_dir/$program_file" ] && [ -f "$program_dir/brewlore.com" ] ||
+        fail "the silent install put no $program_file and brewlore.com in $program_win_dir"
+    log "silent install: $(find "$program_dir" -type f | wc -l) files in $program_win_dir"
     shortcut=$(find "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs" -name 'Brewlore.lnk' | head -1)
     [ -n "$shortcut" ] || fail "no Start-menu shortcut"
     log "Start-menu shortcut: ${shortcut#"$WINEPREFIX/drive_c/"}"
-    entry=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brewlore' | tr -d '\r')
-    for value in "DisplayVersion.*$version" "Publisher.*Quillory Softwares" "UninstallString"; do
-        grep -q "$value" <<<"$entry" || fail "Apps & features entry lacks $value"
+    entry=$(wine reg query "$uninstall_key" | tr -d '\r')
+    for value in "DisplayVersion.*$version" "Publisher.*Quillory Softwares" "UninstallString" \
+        "InstallLocation +REG_SZ +C:\\\\Program Files\\\\Brewlore\$" "EstimatedSize +REG_DWORD +0x[1-9a-f]" \
+        "NoModify +REG_DWORD +0x1\$" "NoRepair +REG_DWORD +0x1\$"; do
+        grep -Eq "$value" <<<"$entry" || fail "Apps & features entry lacks $value"
     done
-    log "Apps & features: $(grep -E 'DisplayName|DisplayVersion|Publisher' <<<"$entry" | awk '{$2 = ""; print}' | tr -s ' ' | paste -sd ';')"
+    log "Apps & features: $(grep -E 'DisplayName|DisplayVersion|Publisher|InstallLocation|EstimatedSize|NoModify|NoRepair' <<<"$entry" | awk '{$2 = ""; print}' | tr -s ' ' | paste -sd ';')"
+    ! wine reg query 'HKLM\System\CurrentControlSet\Control\Session Manager\Environment' /v PATH |
+        grep -qi brewlore || fail "the silent install put the program on the path"
 }
 
 answers_version() {
@@ -163,6 +214,24 @@ answers_version() {
     answer=$(wine "$exe" --version | tr -d '\r')
     [ "$answer" = "Brewlore $version" ] || fail "--version said '$answer'"
     log "brewlore.exe --version: $answer"
+}
+
+# Typed in cmd, "brewlore" runs brewlore.com, which waits for the program:
+# its answer comes before the next command, its status is cmd's, and
+# redirected in Turkish it is UTF-8.
+companion_through_cmd() {
+    local answer status=0
+    answer=$(cmd_in "$program_dir" 'brewlore --version & echo next') || status=$?
+    [ "$answer" = "Brewlore $version"$'\n'"next" ] || fail "brewlore --version through cmd said '$answer'"
+    answer=$(cmd_in "$program_dir" brewlore --bogus) || status=$?
+    [ "$status" -eq 2 ] || fail "brewlore --bogus through cmd ended with status $status"
+    grep -q "bogus" <<<"$answer" || fail "brewlore --bogus through cmd said '$answer'"
+    log "brewlore.com through cmd /c: --version before the next command; --bogus: '$(head -1 <<<"$answer")', status $status"
+    LC_ALL=tr_TR.UTF-8 cmd_in "$program_dir" "brewlore --help > $(winepath -w "$build_dir/help-tr.txt")" >/dev/null ||
+        fail "brewlore --help into a file failed"
+    grep -q "Kullanım: brewlore" "$build_dir/help-tr.txt" ||
+        fail "brewlore --help in Turkish, into a file, is not UTF-8: $(head -c 40 "$build_dir/help-tr.txt" | od -c | head -2)"
+    log "brewlore --help in Turkish into a file: '$(grep -m1 Kullanım "$build_dir/help-tr.txt")', in UTF-8"
 }
 
 # Started as from a shortcut, with no console to write to, a mistake in the
@@ -251,28 +320,105 @@ second_copy_says_so() {
 start_after_kill() {
     wineserver -k
     wait "$program" || true
+    wine_server_up
     log "start after a killed copy:"
     start_program
     wineserver -k
     wait "$program" || true
+    wine_server_up
+}
+
+# Two addresses of 240 Greek letters each: the form says what to shorten and
+# hands nothing to the shell, whose calls Wine's "exec" channel logs. The
+# exit window comes when the main window is closed.
+long_referral() {
+    local trace=$build_dir/referral-exec.log leaving box status=0
+    WINEDEBUG=+exec LC_ALL=el_GR.UTF-8 wine "$exe" 2>"$trace" &
+    program=$!
+    main=$(wait_window "$caption" "$program" 60) || fail "no main window for the referral"
+    press_key "$main" alt+F4
+    leaving=$(wait_window "$caption" "$program" 10 "${main%% *}") ||
+        fail "closing the main window brought no exit window"
+    # The boxes and the button of the referral frame, which sits at 120, 3240.
+    paste_twips "$leaving" 1205 3740 "Άννα"
+    paste_twips "$leaving" 4720 3740 "$(printf 'α%.0s' $(seq 240))@a.gr"
+    paste_twips "$leaving" 1205 4100 "Μπομπ"
+    paste_twips "$leaving" 4720 4100 "$(printf 'β%.0s' $(seq 240))@b.gr"
+    click_twips "$leaving" 3727 4462 "${exit_size[@]}"
+    box=$(wait_window "$title" "$program" 20) || fail "the long referral showed no message"
+    ! grep -q "qlqs-refer-a-friend" "$trace" || fail "the long referral was handed to the shell"
+    press_enter "$box"
+    wait_gone "${box%% *}" 10 || fail "the message stayed"
+    click_twips "$leaving" "${exit_exit[@]}" "${exit_size[@]}"
+    wait "$program" || status=$?
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+    log "long referral: a message box, nothing handed to the shell; then Exit"
+}
+paste_twips() {
+    printf '%s' "$4" | xclip -selection clipboard
+    click_twips "$1" "$2" "$3" "${exit_size[@]}"
+    xdotool key ctrl+a ctrl+v
+    sleep 0.5
+}
+
+# With the program running, a silent uninstall and a silent install fail and
+# change nothing. Asked in a window, the user closes the program and presses
+# Retry: the installer goes on, to its question about the installed version.
+beside_running_copy() {
+    local before status=0 setup box
+    start_program
+    before=$(installed_files)
+    # Run in place, the uninstaller's status comes back. It reads the folder
+    # from the end of its command line, unquoted: the short name has no blank.
+    wine "$program_dir/Uninstall.exe" /S "_?=$(winepath -s "$program_win_dir")" || status=$?
+    [ "$status" -ne 0 ] || fail "the silent uninstall beside a running copy reported success"
+    log "silent uninstall beside a running copy: status $status"
+    status=0
+    wine "$installer" /S || status=$?
+    [ "$status" -ne 0 ] || fail "the silent install over a running copy reported success"
+    log "silent install over a running copy: status $status"
+    [ "$(installed_files)" = "$before" ] || fail "a refused install or uninstall changed the program's files"
+    wine reg query "$uninstall_key" >/dev/null || fail "a refused uninstall took the Apps & features entry"
+    wine "$installer" &
+    setup=$!
+    box=$(wait_window "Brewlore Setup" "$setup" 60) || fail "the installer asked nothing beside a running copy"
+    wine taskkill /f /im "$program_file" >/dev/null 2>&1 || true
+    { wait "$program"; } 2>/dev/null || true
+    press_enter "$box"
+    box=$(wait_window "Brewlore Setup" "$setup" 10 "${box%% *}") || fail "Retry after closing the program did not go on"
+    press_key "$box" Escape
+    wait "$setup" || true
+    [ "$(installed_files)" = "$before" ] || fail "the cancelled install changed the program's files"
+    log "install beside a running copy: asked; Retry went on once it was closed; nothing changed"
+}
+
+# Installed into another folder, the new version takes the old one whole,
+# the old uninstaller with it; the uninstall then takes the new folder.
+reinstall_elsewhere() {
+    local old_dir=$program_dir
+    # /D= ends the command line unquoted, so the folder has no blank.
+    program_win_dir='C:\BrewloreElsewhere'
+    program_dir="$WINEPREFIX/drive_c/BrewloreElsewhere"
+    wine "$installer" /S "/D=$program_win_dir"
+    [ -f "$program_dir/$program_file" ] || fail "no install in $program_win_dir"
+    [ ! -e "$old_dir" ] || fail "the old folder kept $(cd "$old_dir" && find . -type f | paste -sd ' ')"
+    log "reinstall into $program_win_dir: the old folder went whole"
 }
 
 # The uninstaller runs on from a copy of itself and returns at once, so its
-# status says nothing; the files gone do.
+# status says nothing; the files gone do, and last of all the folder.
 uninstall() {
     wine "$program_dir/Uninstall.exe" /S || true
-    for _ in $(seq 300); do
-        [ -e "$program_dir/bin/brewlore.exe" ] || break
+    for _ in $(seq 600); do
+        [ -d "$program_dir" ] || break
         sleep 0.1
     done
-    [ ! -e "$program_dir/bin/brewlore.exe" ] || fail "the uninstaller left brewlore.exe"
-    wineserver -w || true
     if [ -d "$program_dir" ]; then
         fail "the uninstaller left $(find "$program_dir" | wc -l) files and folders"
     fi
     wine reg query 'HKCU\Software\brewlore\brewlore\Settings' >/dev/null ||
         fail "the uninstall took the user's settings"
-    log "uninstall: C:\\Program Files\\Brewlore is gone; the user's setting stays"
+    log "uninstall: $program_win_dir is gone; the user's setting stays"
 }
 
 # The test programs, through CTest with scripts/wine-test.sh as their runner.
@@ -293,8 +439,10 @@ cleanup() {
 trap cleanup EXIT
 
 start_display_and_wine
+zip_layout
 install_silently
 answers_version
+companion_through_cmd
 tells_mistake_in_box
 start_program
 stores_reminder_date
@@ -303,5 +451,8 @@ reading_then_exit
 start_program
 second_copy_says_so
 start_after_kill
+long_referral
+beside_running_copy
+reinstall_elsewhere
 uninstall
 run_tests

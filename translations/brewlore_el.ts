@@ -1051,6 +1051,10 @@ Without options, Brewlore opens its window.</source>
         <source>Your web browser could not be opened, so your referral was not sent. Everything you typed is still here; please try again.</source>
         <translation>Δεν ήταν δυνατό να ανοίξει ο περιηγητής σας, οπότε η σύστασή σας δεν μπόρεσε να σταλεί. Ό,τι γράψατε είναι ακόμα εδώ· δοκιμάστε ξανά.</translation>
     </message>
+    <message>
+        <source>Your referral is too long for your web browser, so it was not sent. Please shorten the names or the email addresses.</source>
+        <translation>Η σύστασή σας είναι πολύ μεγάλη για τον περιηγητή σας, οπότε δεν στάλθηκε. Συντομεύστε τα ονόματα ή τις διευθύνσεις email.</translation>
+    </message>
 </context>
 <context>
     <name>platform</name>

@@ -1051,6 +1051,10 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
         <source>Your web browser could not be opened, so your referral was not sent. Everything you typed is still here; please try again.</source>
         <translation>Web tarayıcınız açılamadı, bu yüzden öneriniz gönderilemedi. Yazdıklarınızın hepsi burada duruyor; lütfen yeniden deneyin.</translation>
     </message>
+    <message>
+        <source>Your referral is too long for your web browser, so it was not sent. Please shorten the names or the email addresses.</source>
+        <translation>Öneriniz web tarayıcınız için fazla uzun, bu yüzden gönderilmedi. Lütfen adları ya da e-posta adreslerini kısaltın.</translation>
+    </message>
 </context>
 <context>
     <name>platform</name>

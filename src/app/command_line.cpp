@@ -9,8 +9,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QTextStream>
-#include <cstdio>
 
 namespace {
 
@@ -63,18 +61,9 @@ QString escaped(const QString &text)
     return shown;
 }
 
-// False when standard output could not take it: a full disk, a closed stream.
-bool writeOut(const QString &text)
-{
-    QTextStream out(stdout);
-    out << text;
-    out.flush();
-    return out.status() == QTextStream::Ok && std::fflush(stdout) == 0;
-}
-
 int failedToWrite(const QString &message)
 {
-    QTextStream(stderr) << message.arg(QCoreApplication::applicationName()) << '\n';
+    WriteError(message.arg(QCoreApplication::applicationName()) + QLatin1Char('\n'));
     return 1;
 }
 
@@ -86,7 +75,7 @@ int PrintReading()
     platform::Randomize();
     modSymbols::drawReading();
     const int slot = modSymbols::CurrentSymbol;
-    if (!writeOut(modSymbols::ShownName(slot) + '\n' + modSymbols::ShownMeaning(slot) + '\n'))
+    if (!WriteOut(modSymbols::ShownName(slot) + '\n' + modSymbols::ShownMeaning(slot) + '\n'))
         return failedToWrite(QCoreApplication::translate(
             "CommandLine", "%1: cannot write the reading to standard output"));
     return 0;
@@ -136,9 +125,9 @@ std::optional<int> Run(QByteArrayList &qtArguments)
     const QString cannotWrite =
         QCoreApplication::translate("CommandLine", "%1: cannot write to standard output");
     if (parser.isSet(help))
-        return writeOut(parser.helpText()) ? 0 : failedToWrite(cannotWrite);
+        return WriteOut(parser.helpText()) ? 0 : failedToWrite(cannotWrite);
     if (parser.isSet(version))
-        return writeOut(QStringLiteral(BREWLORE_PRODUCT " " BREWLORE_VERSION "\n"))
+        return WriteOut(QStringLiteral(BREWLORE_PRODUCT " " BREWLORE_VERSION "\n"))
                    ? 0
                    : failedToWrite(cannotWrite);
     if (parser.isSet(reading))

@@ -1,6 +1,7 @@
 #include "menu_bar_style.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
@@ -34,6 +35,21 @@ class ApplicationStyle : public QProxyStyle
 {
 public:
     explicit ApplicationStyle(const QString &base) : QProxyStyle(base) {}
+
+    // Windows' palette draws a menu bar's titles grey while its window is not
+    // the active one: as grey as a disabled title. A title that can be
+    // chosen keeps its colour; only a disabled one is grey.
+    void polish(QWidget *widget) override
+    {
+        QProxyStyle::polish(widget);
+        if (!qobject_cast<QMenuBar *>(widget))
+            return;
+        QPalette palette = widget->palette();
+        for (const QPalette::ColorRole role :
+             {QPalette::ButtonText, QPalette::WindowText, QPalette::Text})
+            palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+        widget->setPalette(palette);
+    }
 
     QIcon standardIcon(StandardPixmap icon, const QStyleOption *option,
                        const QWidget *widget) const override

@@ -4,7 +4,8 @@
 // name as the menu bar is built, which first loads and asks every image
 // plugin installed whether it reads the file: a few milliseconds of start-up
 // for a picture that the windows' menus, which fit, never show. This arrow is
-// drawn instead.
+// drawn instead. And a menu bar's titles keep their colour while the window
+// is not the active one.
 
 class QStyle;
 

@@ -16,6 +16,14 @@
 
 namespace platform {
 
+// The longest address that every system's launch hands on. Windows' shell
+// refuses addresses past 2,081 characters (Internet Explorer's old limit of
+// 2,083 with its end), whatever the browser; xdg-open on Linux takes up to
+// 128 KiB, Chrome, Edge and Firefox take far more. A round bound below the
+// lowest, the same on every system, so that what is sent on one is sent on
+// all.
+constexpr int MaxAddressLength = 2048;
+
 using LaunchFailed = std::function<void()>;
 
 extern Seam<void(const QString &address, const LaunchFailed &failed)> OpenAddress;

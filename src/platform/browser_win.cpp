@@ -6,15 +6,12 @@ namespace platform {
 
 namespace {
 
-// Older Windows shells refuse a longer address; refused here, it is told
-// like any launch that fails.
-constexpr int MaxShellAddressLength = 2083;
-
 void launch(const QString &address, const LaunchFailed &failed)
 {
-    // The shell has answered for good when it returns.
+    // The shell has answered for good when it returns. A longer address it
+    // would refuse; refused here, it is told like any launch that fails.
     const bool opened =
-        address.size() <= MaxShellAddressLength && ShellOpenAddress(address.toStdWString().c_str());
+        address.size() <= MaxAddressLength && ShellOpenAddress(address.toStdWString().c_str());
     if (!opened && failed)
         failed();
 }

@@ -1,20 +1,18 @@
 #pragma once
-// How much the refer-a-friend form takes, so that every request it can send
-// stays within what the browser launch and the site take. The request goes
-// to the browser as one address: on Linux as one argument of xdg-open (the
-// kernel refuses one of 128 KiB or more), on Windows through ShellExecuteW
-// (the browser's command line holds 32,767 characters; older shells refuse
-// addresses past 2,083, which a referral in a non-Latin script can reach, and
-// the launch there refuses them itself). A web server need only read request
-// lines of about 8000 characters (RFC 9110). A launch that is refused all the
-// same is told to the user.
+// How much the refer-a-friend form takes. The request goes to the browser as
+// one address, and its limit is the longest address that every system
+// launches (platform/browser.h): a referral that Windows would refuse is not
+// sent on Linux either, and on both the user is told what to shorten.
 //
-// The bounds count UTF-16 code units, as the text boxes do: a character
-// outside the Basic Multilingual Plane, such as an emoji, takes two.
-// Percent-encoded as UTF-8, one code unit becomes at most 9 characters of the
-// address: U+0800 to U+FFFF are 3 bytes, each written "%XX". An emoji (two
-// units, 4 bytes) takes 12, a line break of the message (one character in the
-// box, sent as CR LF) 6.
+// The boxes' bounds count UTF-16 code units, as the text boxes do: a
+// character outside the Basic Multilingual Plane, such as an emoji, takes
+// two. Percent-encoded as UTF-8, one code unit becomes 1 to 9 characters of
+// the address: ASCII letters and digits stay as they are, other ASCII takes
+// 3, Greek or Turkish letters 6, U+0800 to U+FFFF 9. So names and addresses
+// of ASCII letters and digits always fit at the boxes' bounds, while two
+// addresses of 240 Greek letters (2 x 1,440 characters) do not.
+
+#include "platform/browser.h"
 
 namespace modTellAFriend {
 
@@ -22,10 +20,7 @@ constexpr int MaxNameLength = 64;     // the user's and the friend's name
 constexpr int MaxEmailLength = 254;   // either e-mail address, RFC 5321's limit
 constexpr int MaxMessageLength = 200; // characters in the message box
 
-// The longest request address the bounds above let the form make, and the
-// longest one handed to the browser launch; a longer one is refused with the
-// launch's failure message. The bounds leave room for a site base address
-// several times as long as ours.
-constexpr int MaxRequestLength = 8000;
+// The longest request address handed to the browser launch.
+constexpr int MaxRequestLength = platform::MaxAddressLength;
 
 } // namespace modTellAFriend

@@ -99,6 +99,15 @@ void SendReferral()
     OpenReferralPage();
 }
 
+QString TooLongText()
+{
+    // The message box lies out of sight: only the names and the addresses
+    // can be shortened.
+    return QCoreApplication::translate(
+        "modTellAFriend", "Your referral is too long for your web browser, so it was not sent. "
+                          "Please shorten the names or the email addresses.");
+}
+
 QString LaunchFailureText()
 {
     return QCoreApplication::translate(
@@ -108,11 +117,10 @@ QString LaunchFailureText()
 
 void OpenReferralPage()
 {
-    // The bounded fields keep every request within the limit; only a site
-    // address far longer than ours could pass it, and such a request is
-    // refused here rather than by the system.
+    // Refused here on every system, before a launch that Windows would
+    // refuse with nothing to tell the user what to change.
     if (ReferralUrl.size() > MaxRequestLength)
-        tellLaunchFailure();
+        platform::MsgBox(TooLongText(), platform::vbCritical);
     else
         platform::OpenAddress(ReferralUrl, &tellLaunchFailure);
 }

@@ -47,11 +47,14 @@ QString RequestAddress(const Referral &values);
 // is shown in a stop box and sends nothing.
 void SendReferral();
 
-// Opens ReferralUrl in the browser. When the browser cannot be opened, a stop
-// box says so; the form keeps everything typed, for another press.
+// Opens ReferralUrl in the browser. A request longer than MaxRequestLength
+// is not launched: a stop box asks the user to shorten the names or the
+// addresses. When the browser cannot be opened, a stop box says so. Either
+// way the form keeps everything typed.
 void OpenReferralPage();
 
-// The text of that stop box.
+// The texts of those stop boxes.
+QString TooLongText();
 QString LaunchFailureText();
 
 } // namespace modTellAFriend

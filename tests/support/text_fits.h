@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
@@ -26,6 +27,34 @@ inline QList<QWidget *> namedControls(const QWidget *window)
 inline QRect roomInParent(const QWidget *control)
 {
     return control->geometry().intersected(control->parentWidget()->rect());
+}
+
+// Whether the lines break here as a user sees them. Linux's offscreen
+// platform draws with the system's fonts, as the desktop does; on Windows
+// only the Windows platform does, since the offscreen one reads a folder of
+// other fonts there.
+inline bool linesBreakAsShown()
+{
+#ifdef Q_OS_WIN
+    return QGuiApplication::platformName() == QLatin1String("windows");
+#else
+    return true;
+#endif
+}
+
+// The room a text must fit in to be sure of fitting on a user's screen. The
+// Windows build is checked under Wine, whose faces stand in for Verdana and
+// may be a little narrower: there a text that wraps keeps a twentieth of its
+// width to spare, so that a wider face breaks it into no more lines than the
+// label holds. One-line texts need no spare: the labels sized to their text
+// take the width of whatever face the user has.
+inline QSize roomToFit(const QWidget *control)
+{
+    const QSize room = roomInParent(control).size();
+    const auto *label = qobject_cast<const QLabel *>(control);
+    if (!label || !label->wordWrap() || QGuiApplication::platformName() != QLatin1String("windows"))
+        return room;
+    return {room.width() - room.width() / 20, room.height()};
 }
 
 // Empty when the text of a label, check box, button or frame title shows
