@@ -1,10 +1,12 @@
 // brewlore_bench: processor time and timing of the reveal with the program's
 // event-loop pause against a spinning pause, and the real program's start-up
-// time and peak memory beside those of a bare Qt window. scripts/bench.sh builds it and runs it
-// under Xvfb.
+// time and peak memory beside those of a bare Qt window, then the memory after
+// 10 and after 300 readings, side by side. scripts/bench.sh builds it and runs
+// it under Xvfb.
 
 #include "app/forms_registry.h"
 #include "launch_probe.h"
+#include "memory_probe.h"
 #include "reveal_probe.h"
 
 #include <QApplication>
@@ -27,6 +29,9 @@ constexpr double StartTargetMs = 150;
 constexpr double StartRatioTarget = 1.15; // of the bare window's median
 constexpr double MemoryAboveBareMiB = 3;
 constexpr double MemoryTargetMB = 40;
+constexpr int FewReadings = 10;
+constexpr int ManyReadings = 300;
+constexpr double GrowthPerReadingTargetKiB = 0.5;
 
 template <typename T> double median(QList<T> values)
 {
@@ -224,6 +229,27 @@ void printTable(const RevealRun &first, const RevealRun &later, const RevealRun 
     std::fflush(stdout);
 }
 
+// Side by side: the memory after the first few readings and after many. A
+// reading that keeps something shows as growth per reading between the two.
+void printMemory(const ReadingMemory &memory)
+{
+    std::printf("\nMemory of this process after readings through Back (KiB):\n");
+    row({}, QStringLiteral("after %1").arg(memory.few.readings),
+        QStringLiteral("after %1").arg(memory.many.readings), QStringLiteral("per reading"),
+        QStringLiteral("target"));
+    const double between = memory.many.readings - memory.few.readings;
+    const auto figures = [between](const QString &label, long few, long many, bool judged) {
+        const double growth = (many - few) / between;
+        row(label, QString::number(few), QString::number(many), QString::number(growth, 'f', 2),
+            judged ? QStringLiteral("< %1").arg(GrowthPerReadingTargetKiB) : QString(),
+            judged ? verdict(growth < GrowthPerReadingTargetKiB) : QString());
+    };
+    figures(QStringLiteral("Heap in use (malloc)"), memory.few.heapKiB, memory.many.heapKiB, true);
+    figures(QStringLiteral("Resident (VmRSS)"), memory.few.residentKiB, memory.many.residentKiB,
+            false);
+    std::fflush(stdout);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -263,8 +289,11 @@ int main(int argc, char *argv[])
     const RevealRun spinning = RunReveal(forms, Pause::Spinning);
     GoBack(forms);
     const RevealRun later = RunReveal(forms, Pause::EventLoop);
+    GoBack(forms);
+    const ReadingMemory memory = ProbeReadingMemory(forms, FewReadings, ManyReadings);
 
     printTable(first, later, spinning, launch);
+    printMemory(memory);
     const bool measured = launch.error.isEmpty() && !std::isnan(largestDifference(first)) &&
                           !std::isnan(largestDifference(later)) &&
                           !std::isnan(largestDifference(spinning));

@@ -44,6 +44,10 @@ Without options, Brewlore opens its window.</source>
         <source>its display could not be opened</source>
         <translation>δεν ήταν δυνατό να ανοίξει η οθόνη</translation>
     </message>
+    <message>
+        <source>%1: unknown platform &quot;%2&quot;. Available platforms: %3</source>
+        <translation>%1: άγνωστη πλατφόρμα «%2». Διαθέσιμες πλατφόρμες: %3</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -172,7 +176,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>Επισκεφθείτε τον &amp;ιστότοπό μας</translation>
+        <translation>Επίσκεψη στον &amp;ιστότοπό μας</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
@@ -184,7 +188,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>Κερδίστε &amp;χρήματα στο Διαδίκτυο</translation>
+        <translation>Κέρδος &amp;χρημάτων στο Διαδίκτυο</translation>
     </message>
     <message>
         <source>Quillory Softwares, such as this can be created and maintained only with your support. The best way to support Quillory is to visit Quillory regularly and take part in the discussions and other activities on the board.</source>
@@ -192,11 +196,11 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Visit Quillory regularly. Support Quillory by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Quillory</source>
-        <translation>Επισκέπτεστε τακτικά το Quillory. Στηρίξτε το συμμετέχοντας στις συζητήσεις και σε άλλες δραστηριότητες. Χωρίς τις τακτικές επισκέψεις σας στο Quillory, αυτά τα λογισμικά δεν μπορούν να υποστηρίζονται και να συντηρούνται.</translation>
+        <translation>Να επισκέπτεστε τακτικά το Quillory. Στηρίξτε το συμμετέχοντας στις συζητήσεις και σε άλλες δραστηριότητες. Χωρίς τις τακτικές επισκέψεις σας, αυτά τα λογισμικά δεν μπορούν να υποστηρίζονται και να συντηρούνται.</translation>
     </message>
     <message>
         <source>Quillory is a FREE online discussion forum for all things quillory. To help Quillory develop and maintain this software visit Quillory regularly.</source>
-        <translation>Το Quillory είναι ένα ΔΩΡΕΑΝ διαδικτυακό φόρουμ συζητήσεων για ό,τι αφορά το quillory. Για να βοηθήσετε το Quillory να αναπτύσσει και να συντηρεί αυτό το λογισμικό, επισκέπτεστε τακτικά το Quillory.</translation>
+        <translation>Το Quillory είναι ένα ΔΩΡΕΑΝ ηλεκτρονικό φόρουμ συζητήσεων για ό,τι αφορά το quillory. Για να βοηθήσετε το Quillory να αναπτύσσει και να συντηρεί αυτό το λογισμικό, να επισκέπτεστε τακτικά το Quillory.</translation>
     </message>
     <message>
         <source>Quillory needs your help. All you need to do is visit Quillory regularly and take part in the various discussions and activites to help us maintain and develop more Quillory Softwares.</source>
@@ -239,7 +243,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Ευκαιρία για δουλειά από το σπίτι: ανοίξτε δική σας επιχείρηση και κερδίστε χρήματα στο Διαδίκτυο. Πάρτε το λογισμικό με την επωνυμία του ιστότοπού σας.</translation>
+        <translation>Δουλειά από το σπίτι: δική σας επιχείρηση και κέρδη στο Διαδίκτυο. Πάρτε το&#xa0;λογισμικό με πλήρη επωνυμία του ιστότοπού σας.</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -858,7 +862,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Wedding bells for you. If it is situated at the bottom an enduring affair is on the card. If broken, it signifies complication in marriage</source>
-        <translation>Σύντομα θα χτυπήσουν καμπάνες για εσάς. Αν βρίσκεται στον πάτο, διαφαίνεται μια μακροχρόνια σχέση. Αν είναι σπασμένο, σημαίνει δυσκολίες στον γάμο.</translation>
+        <translation>Σύντομα θα χτυπήσουν καμπάνες γάμου για εσάς. Αν βρίσκεται στον πάτο, διαφαίνεται μια μακροχρόνια σχέση. Αν είναι σπασμένο, σημαίνει δυσκολίες στον&#xa0;γάμο.</translation>
     </message>
     <message>
         <source>RINGS</source>
@@ -890,7 +894,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Issues related to law. A well balanced scale means justice; the unbalanced one means injustice </source>
-        <translation>Ζητήματα που αφορούν τον νόμο. Μια ισορροπημένη ζυγαριά σημαίνει δικαιοσύνη· μια ανισόρροπη σημαίνει αδικία.</translation>
+        <translation>Ζητήματα που αφορούν τον νόμο. Μια ισορροπημένη ζυγαριά σημαίνει δικαιοσύνη· μια ζυγαριά που γέρνει σημαίνει αδικία.</translation>
     </message>
     <message>
         <source>SHIP</source>
@@ -1071,7 +1075,7 @@ Without options, Brewlore opens its window.</source>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Ευκαιρία για δουλειά από το σπίτι: ανοίξτε δική σας επιχείρηση και κερδίστε χρήματα στο Διαδίκτυο. Πάρτε το λογισμικό με την επωνυμία του ιστότοπού σας. Πατήστε για λεπτομέρειες.</translation>
+        <translation>Δουλειά από το σπίτι: δική σας επιχείρηση και κέρδη στο Διαδίκτυο. Πάρτε το&#xa0;λογισμικό με πλήρη επωνυμία του ιστότοπού σας. Πατήστε για&#xa0;λεπτομέρειες.</translation>
     </message>
     <message>
         <source>The Most Popular Online Quillory Discussion Board. Best Resource For Everything Quillory. Visit %1 Now</source>

@@ -44,6 +44,10 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
         <source>its display could not be opened</source>
         <translation>ekran açılamadı</translation>
     </message>
+    <message>
+        <source>%1: unknown platform &quot;%2&quot;. Available platforms: %3</source>
+        <translation>%1: bilinmeyen platform “%2”. Kullanılabilen platformlar: %3</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -204,7 +208,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Quillory Softwares. From a single software, we have now grown to become the world’s largest resource of quillory softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
-        <translation>Bu yazılımı beğendiyseniz diğer Quillory yazılımlarımız da mutlaka ilginizi çekecektir. Tek bir yazılımla başladık, bugün dünyanın en büyük quillory yazılımları kaynağı haline geldik. Astroloji, medyumluk, tarot, numeroloji ya da okültizm; her alanda programlarımız var ve kullanıcılarımıza ilgi alanlarına göre geniş bir seçim sunuyoruz.</translation>
+        <translation>Bu yazılımı beğendiyseniz diğer Quillory yazılımlarımız da mutlaka ilginizi çekecektir. Tek bir yazılımla başladık, bugün dünyanın en büyük quillory yazılımları kaynağı haline geldik. Astroloji, medyumluk, tarot, numeroloji ya da okültizm; her alanda programlarımız var ve kullanıcılarımıza ilgi alanlarına göre geniş bir yelpaze sunuyoruz.</translation>
     </message>
     <message>
         <source>All the programs in the Quillory Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
@@ -446,7 +450,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>Flirtatious streak of mind. Transformation.</source>
-        <translation>Flörte yatkın bir ruh hali. Dönüşüm.</translation>
+        <translation>Flörte yatkın bir ruh hâli. Dönüşüm.</translation>
     </message>
     <message>
         <source>CAMERA</source>
@@ -562,7 +566,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>someone is observing you </source>
-        <translation>Biri sizi gözlüyor.</translation>
+        <translation>Biri sizi izliyor.</translation>
     </message>
     <message>
         <source>FIRE WORKS</source>
@@ -906,7 +910,7 @@ Seçenek verilmezse Brewlore penceresini açar.</translation>
     </message>
     <message>
         <source>The condition of the shoe signifies soul. It can also mean transformation</source>
-        <translation>Ayakkabının durumu ruh halinizi gösterir. Dönüşüm anlamına da gelebilir.</translation>
+        <translation>Ayakkabının durumu ruh hâlinizi gösterir. Dönüşüm anlamına da gelebilir.</translation>
     </message>
     <message>
         <source>SNAKE</source>

@@ -4,6 +4,7 @@
 #include "forms/menu_bar_style.h"
 #include "forms_registry.h"
 #include "platform/font_warmup.h"
+#include "platform/settings_store.h"
 #include "platform/startup_trace.h"
 #include "startup.h"
 #include "translations.h"
@@ -13,6 +14,8 @@
 int main(int argc, char *argv[])
 {
     platform::TraceStartup("main()");
+    // Qt would take the name from the file, which a user may rename.
+    QCoreApplication::setApplicationName(platform::AppName());
     // --help, --version, --reading and mistakes end here, with no display.
     if (argc > 1)
         AttachParentConsole();
@@ -35,6 +38,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.example.quillory.Brewlore"));
     // Closing a window never ends the program; only the exit window does.
     QApplication::setQuitOnLastWindowClosed(false);
+    platform::SettleStoreFolder();
     FormsRegistry forms;
     StartUp(forms);
     // A second copy has already ended during start-up, before any event loop.

@@ -3,6 +3,7 @@
 #include "form_style.h"
 #include "link_label.h"
 #include "nag_texts.h"
+#include "picture_box.h"
 #include "pictures.h"
 #include "platform/geometry.h"
 #include "platform/message_box.h"
@@ -83,10 +84,8 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent)
     setPalette(palette);
     setAutoFillBackground(true);
 
-    picNagscreen2Icon =
-        makeLabel(this, "picNagscreen2Icon", QString(), twRect(360, 120, 540, 540), font());
     // A picture box takes the focus like any control; it is in the tab order.
-    picNagscreen2Icon->setFocusPolicy(Qt::StrongFocus);
+    picNagscreen2Icon = new PictureBox("picNagscreen2Icon", twRect(360, 120, 540, 540), this);
 
     QFont captionFont(QStringLiteral("MS Sans Serif"));
     captionFont.setPointSizeF(18);

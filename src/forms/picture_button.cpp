@@ -1,6 +1,7 @@
 #include "picture_button.h"
 
-#include <QFocusEvent>
+#include "focus_frame.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -29,11 +30,10 @@ void PictureButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     painter.drawPixmap(1, 1, m_picture);
-    if (m_showFocus) {
-        // The border itself shows the keyboard focus, so the picture stays whole.
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    // Just inside the border, on the picture's dark edge: the picture stays
+    // whole and the frame shows on the picture, not on black.
+    if (hasFocus())
+        drawFocusFrame(painter, this, rect().adjusted(2, 2, -2, -2), QColor(64, 64, 64));
 }
 
 void PictureButton::keyPressEvent(QKeyEvent *event)
@@ -47,20 +47,6 @@ void PictureButton::keyPressEvent(QKeyEvent *event)
         return;
     }
     QAbstractButton::keyPressEvent(event);
-}
-
-void PictureButton::focusInEvent(QFocusEvent *event)
-{
-    // Only a user who moves with the keyboard needs to see where the focus is.
-    m_showFocus =
-        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-    QAbstractButton::focusInEvent(event);
-}
-
-void PictureButton::focusOutEvent(QFocusEvent *event)
-{
-    m_showFocus = false;
-    QAbstractButton::focusOutEvent(event);
 }
 
 } // namespace forms

@@ -24,14 +24,11 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     Picture m_source;
     QPixmap m_picture; // for m_ratio
     qreal m_ratio;
-    bool m_showFocus = false;
 };
 
 } // namespace forms

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QVariant>
 
 namespace forms {
 
@@ -59,10 +60,19 @@ QCursor hand(const char *name, const char *twinName, qreal ratio)
 
 QIcon programIcon()
 {
+    // One icon for the run, held by the application. The X platform takes
+    // each window's icon as pixmaps that Qt's pixmap cache keeps, by the
+    // icon's identity, until the program ends: a fresh icon for every reading
+    // window would add a copy of them per reading.
+    static const char Held[] = "brewloreProgramIcon";
+    const QVariant held = qApp->property(Held);
+    if (held.isValid())
+        return held.value<QIcon>();
     QIcon icon(png("brewlore.png"));
     // The twin only where a screen is scaled: at 100 % it would be read for nothing.
     if (qApp->devicePixelRatio() > 1)
         icon.addPixmap(twin("brewlore@2x.png"));
+    qApp->setProperty(Held, icon);
     return icon;
 }
 

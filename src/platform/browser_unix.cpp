@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QVariant>
 
 namespace platform {
 
@@ -18,12 +19,46 @@ const QString WatcherName = QStringLiteral("brewlore-browser-launch");
 // launcher's complaints, which quote it, go nowhere.
 const QString Script = QStringLiteral(R"((xdg-open "$1" >/dev/null 2>&1; echo "$?") & read -r _)");
 
+// Each launch watched holds three descriptors (two pipes and the shell's
+// process handle) for as long as its launcher runs, and a launcher that keeps
+// the browser in the foreground never ends. Past this many the oldest is let
+// go, so that no number of presses uses up the descriptors that the windows
+// need to draw a message.
+constexpr int MostWatched = 4;
+const char LetGo[] = "brewlore-let-go";
+
+QList<QProcess *> watchers()
+{
+    return QCoreApplication::instance()->findChildren<QProcess *>(WatcherName,
+                                                                  Qt::FindDirectChildrenOnly);
+}
+
+// The shell ends as its input closes, and its descriptors with it; the
+// launcher runs on, unheard.
+void letGo(QProcess *watcher)
+{
+    QObject::disconnect(watcher, &QProcess::readyReadStandardOutput, nullptr, nullptr);
+    QObject::disconnect(watcher, &QProcess::errorOccurred, nullptr, nullptr);
+    watcher->setProperty(LetGo, true);
+    watcher->closeWriteChannel();
+}
+
+// Oldest first, as children keep the order they were made in.
+void makeRoomForOne()
+{
+    QList<QProcess *> watched;
+    for (QProcess *watcher : watchers())
+        if (!watcher->property(LetGo).toBool())
+            watched.append(watcher);
+    for (qsizetype i = 0; i + MostWatched <= watched.size(); ++i)
+        letGo(watched.at(i));
+}
+
 // At the end the shells go, and with them every report; each launcher runs
 // on until it has handed its address over, so the end need not wait for it.
 void releaseLaunchers()
 {
-    for (QProcess *watcher : QCoreApplication::instance()->findChildren<QProcess *>(
-             WatcherName, Qt::FindDirectChildrenOnly)) {
+    for (QProcess *watcher : watchers()) {
         watcher->disconnect();
         watcher->closeWriteChannel();
         watcher->waitForFinished(); // the shell's own end, a moment
@@ -45,6 +80,7 @@ void launch(const QString &address, const LaunchFailed &failed)
     static const bool releasedAtQuit = bool(QObject::connect(
         QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &releaseLaunchers));
     Q_UNUSED(releasedAtQuit);
+    makeRoomForOne();
     auto *watcher = new QProcess(QCoreApplication::instance());
     watcher->setObjectName(WatcherName);
     watcher->setProgram(QStringLiteral("/bin/sh"));

@@ -1,7 +1,5 @@
 #include "settings_store.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
 #include <QSettings>
 
 namespace platform {
@@ -15,12 +13,7 @@ QString settingPath(const QString &section, const QString &key)
 
 } // namespace
 
-QString AppName()
-{
-    const QString path = QCoreApplication::applicationFilePath();
-    return path.isEmpty() ? QCoreApplication::applicationName()
-                          : QFileInfo(path).completeBaseName();
-}
+QString AppName() { return QStringLiteral("brewlore"); }
 
 SettingRead GetSetting(const QString &appName, const QString &section, const QString &key,
                        const QString &defaultValue)

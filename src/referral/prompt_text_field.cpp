@@ -36,10 +36,45 @@ PromptTextField::PromptTextField(QWidget *box, const QString &prompt, Spaces spa
     });
 }
 
+namespace {
+
+bool breaksTheLine(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator ||
+           c == QChar::ParagraphSeparator;
+}
+
+} // namespace
+
 PromptTextField::PromptTextField(QLineEdit *box, const QString &prompt, Spaces spaces)
     : PromptTextField(static_cast<QWidget *>(box), prompt, spaces)
 {
     m_line = box;
+    // A line box shows a pasted line break as a blank and other control
+    // characters as little or nothing, yet keeps them in its text, and the
+    // request would carry them. It holds what it shows instead: a blank for
+    // each break (CR LF being one), no control characters but the tab, which
+    // it shows as the gap it is. Typed keys never bring these in, so the
+    // space check per key stays as it is.
+    connect(box, &QLineEdit::textChanged, this, [box](const QString &text) {
+        QString shown;
+        int caret = box->cursorPosition();
+        for (int i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            const bool crBeforeLf =
+                c == QLatin1Char('\r') && text.mid(i + 1, 1) == QLatin1String("\n");
+            if (breaksTheLine(c) && !crBeforeLf)
+                shown += QLatin1Char(' ');
+            else if (c == QLatin1Char('\t') || c.category() != QChar::Other_Control)
+                shown += c;
+            else if (i < box->cursorPosition())
+                --caret;
+        }
+        if (shown == text)
+            return;
+        box->setText(shown);
+        box->setCursorPosition(caret);
+    });
 }
 
 PromptTextField::PromptTextField(QPlainTextEdit *box, const QString &prompt)

@@ -1,6 +1,7 @@
 #include "reading/symbol_catalogue.h"
 
 #include <QDir>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -152,6 +153,17 @@ void tst_CommandLine::endsAtOnce_data()
     // One line, naming the way to a reading without a window.
     const QString noDisplay = QStringLiteral("^brewlore: [^\\n]*brewlore --reading\\n$");
     const QString nothing = QStringLiteral("^$");
+    // One line naming the platform asked for and those Qt has.
+    const auto noSuchPlatform = [](const char *name) {
+        return QStringLiteral("^brewlore: [^\\n]*\"%1\"[^\\n]*offscreen[^\\n]*\\n$")
+            .arg(QLatin1String(name));
+    };
+    // Not every system has Qt's Wayland platform.
+    const bool hasWayland =
+        !QDir(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"))
+             .entryList({QStringLiteral("*qwayland*")})
+             .isEmpty();
+    const QString noWayland = hasWayland ? noDisplay : noSuchPlatform("wayland");
 
     QTest::newRow("--help") << QStringList{"--help"} << "" << 0 << help << nothing;
     QTest::newRow("-h") << QStringList{"-h"} << "" << 0 << help << nothing;
@@ -179,13 +191,17 @@ void tst_CommandLine::endsAtOnce_data()
     QTest::newRow("no display") << QStringList{} << "" << 1 << nothing << noDisplay;
     QTest::newRow("xcb without DISPLAY") << QStringList{} << "xcb" << 1 << nothing << noDisplay;
     QTest::newRow("wayland without WAYLAND_DISPLAY")
-        << QStringList{} << "wayland" << 1 << nothing << noDisplay;
+        << QStringList{} << "wayland" << 1 << nothing << noWayland;
     QTest::newRow("wayland, then xcb, neither there")
         << QStringList{} << "wayland;xcb" << 1 << nothing << noDisplay;
     QTest::newRow("-platform xcb without DISPLAY")
         << QStringList{"-platform", "xcb"} << "offscreen" << 1 << nothing << noDisplay;
     QTest::newRow("a Wayland display that does not answer")
-        << QStringList{} << "wayland:socket-that-is-not-there" << 1 << nothing << noDisplay;
+        << QStringList{} << "wayland:socket-that-is-not-there" << 1 << nothing << noWayland;
+    QTest::newRow("-platform nosuch")
+        << QStringList{"-platform", "nosuch"} << "" << 1 << nothing << noSuchPlatform("nosuch");
+    QTest::newRow("-platform=") << QStringList{"-platform="} << "" << 1 << nothing
+                                << noSuchPlatform("");
     QTest::newRow("eglfs without its device")
         << QStringList{} << "eglfs" << 1 << nothing << noDisplay;
     // A framebuffer platform opens without its device, but has no screen.
@@ -260,17 +276,26 @@ void tst_CommandLine::windowProgramStartsQuietly_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("platform"); // QT_QPA_PLATFORM, unset when empty
+    QTest::addColumn<QString>("copy");     // the program copied under this name first
 
-    QTest::newRow("-platform offscreen") << QStringList{"-platform", "offscreen"} << "";
-    QTest::newRow("-platform=offscreen") << QStringList{"-platform=offscreen"} << "";
-    QTest::newRow("--platform=offscreen") << QStringList{"--platform=offscreen"} << "";
+    QTest::newRow("-platform offscreen") << QStringList{"-platform", "offscreen"} << ""
+                                         << "";
+    QTest::newRow("-platform=offscreen") << QStringList{"-platform=offscreen"} << ""
+                                         << "";
+    QTest::newRow("--platform=offscreen") << QStringList{"--platform=offscreen"} << ""
+                                          << "";
     QTest::newRow("Qt's options with their values")
         << QStringList{"-platform",   "offscreen", "-name",
                        "x",           "-dialogs",  "xp",
                        "-fontengine", "freetype",  "-qwindowtitle=Hello"}
+        << ""
         << "";
     // Qt's complaints about the first platform are noise once the next opened.
-    QTest::newRow("after a platform that cannot open") << QStringList{} << "xcb;offscreen";
+    QTest::newRow("after a platform that cannot open") << QStringList{} << "xcb;offscreen"
+                                                       << "";
+    // Its settings and its guard are still the program's own.
+    QTest::newRow("a renamed copy") << QStringList{} << "offscreen"
+                                    << "Brewlore.AppImage";
 }
 
 void tst_CommandLine::windowProgramStartsQuietly()
@@ -280,10 +305,16 @@ void tst_CommandLine::windowProgramStartsQuietly()
 #endif
     QFETCH(QStringList, arguments);
     QFETCH(QString, platform);
+    QFETCH(QString, copy);
 
+    QString program = QStringLiteral(BREWLORE_EXE);
+    if (!copy.isEmpty()) {
+        QVERIFY(QFile::copy(program, m_home->filePath(copy)));
+        program = m_home->filePath(copy);
+    }
     QProcess windows;
     windows.setProcessEnvironment(terminal(platform));
-    windows.start(QStringLiteral(BREWLORE_EXE), arguments);
+    windows.start(program, arguments);
     QVERIFY(windows.waitForStarted());
     const QString lock = m_home->filePath(QStringLiteral("config/brewlore/brewlore.lock"));
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock) || windows.state() == QProcess::NotRunning, 10000);

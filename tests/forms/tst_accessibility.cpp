@@ -40,6 +40,8 @@ private slots:
     void onePressOneClick_data();
     void onePressOneClick();
     void tabReachesThePotAndEnterReveals();
+    void keyboardFocusShows_data();
+    void keyboardFocusShows();
 };
 
 void tst_Accessibility::cleanup() { QVERIFY(visibleWindows().isEmpty()); }
@@ -207,6 +209,39 @@ void tst_Accessibility::tabReachesThePotAndEnterReveals()
     QTest::keyClick(pot, Qt::Key_Return); // the whole four-second animation, on the test clock
     QCOMPARE(finished.size(), 1);
     main.hide();
+}
+
+void tst_Accessibility::keyboardFocusShows_data()
+{
+    // Controls that paint themselves, each reached with Tab from the one before.
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("before"); // where the window puts it when empty
+    QTest::addColumn<QString>("control");
+    QTest::newRow("coffee pot") << "main"
+                                << ""
+                                << "picCoffeePot";
+    QTest::newRow("exit window's picture") << "exit"
+                                           << "Check1"
+                                           << "picNagscreen2Icon";
+}
+
+void tst_Accessibility::keyboardFocusShows()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, before);
+    QFETCH(QString, control);
+    Seams seams;
+    const std::unique_ptr<QWidget> shown = showWindow(window);
+    QVERIFY(shown);
+    shown->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shown.get()));
+    if (!before.isEmpty())
+        shown->findChild<QWidget *>(before)->setFocus(Qt::OtherFocusReason);
+    QWidget *reached = shown->findChild<QWidget *>(control);
+    const QImage unfocused = reached->grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), reached);
+    QVERIFY(reached->grab().toImage() != unfocused);
 }
 
 QTEST_MAIN(tst_Accessibility)

@@ -2,6 +2,7 @@
 #include "platform/message_box.h"
 #include "referral/tell_a_friend.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -105,6 +106,7 @@ private slots:
     void referralSaysSoWhenTheLauncherFails();
     void referralOutlivesTheProgram();
     void endAfterAFloodIsQuiet();
+    void launchesThatNeverEndHoldFewDescriptors();
 
 private:
     // How many launchers have handed their address on.
@@ -264,6 +266,22 @@ void tst_Browser::endAfterAFloodIsQuiet()
     endProgram();
     QCOMPARE(capture.text(), QString());
     QTRY_COMPARE(handedOn(), 20);
+}
+
+void tst_Browser::launchesThatNeverEndHoldFewDescriptors()
+{
+    // A launcher that keeps the browser in the foreground, pressed again and
+    // again: only the last few are watched, and only they may still report.
+    const auto open = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+    const uint before = open();
+    qputenv("BREWLORE_FAKE_DELAY", "30");
+    int failures = 0;
+    for (int press = 0; press < 20; ++press)
+        platform::OpenAddress(QStringLiteral("https://a.example/"), [&] { ++failures; });
+    qunsetenv("BREWLORE_FAKE_DELAY");
+    QTRY_VERIFY2(open() <= before + 15, qPrintable(QString::number(open() - before)));
+    endProgram();
+    QCOMPARE(failures, 0);
 }
 
 QTEST_MAIN(tst_Browser)

@@ -16,6 +16,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#ifndef Q_OS_WIN
+#include <pwd.h>
+#include <unistd.h>
+#endif
 
 #ifndef Q_OS_WIN
 #include <cerrno>
@@ -45,6 +49,8 @@ private slots:
     void boxBreaksLinesAndKeepsAboveItsWindow();
 
     void settingsRoundTrip();
+    void storeWhereTheDesktopRulesPutIt_data();
+    void storeWhereTheDesktopRulesPutIt();
     void failedWriteIsReported();
 
     void realPauseRunsTheEventLoop();
@@ -224,6 +230,41 @@ void tst_Platform::settingsRoundTrip()
     const platform::SettingRead read = platform::GetSetting("brewtest", "Settings", "Key");
     QVERIFY(read.ok);
     QCOMPARE(read.value, QStringLiteral("Grüße, 日本"));
+}
+
+void tst_Platform::storeWhereTheDesktopRulesPutIt_data()
+{
+    QTest::addColumn<QByteArray>("configHome"); // XDG_CONFIG_HOME, unset when null
+    QTest::addColumn<bool>("homeSet");
+    QTest::newRow("relative XDG_CONFIG_HOME") << QByteArray("relcfg") << true;
+    QTest::newRow("empty XDG_CONFIG_HOME") << QByteArray("") << true;
+    QTest::newRow("no HOME") << QByteArray() << false;
+}
+
+void tst_Platform::storeWhereTheDesktopRulesPutIt()
+{
+#ifdef Q_OS_WIN
+    QSKIP("The store is the registry there.");
+#else
+    QFETCH(QByteArray, configHome);
+    QFETCH(bool, homeSet);
+    const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+    QString expected = QFile::decodeName(home) + "/.config";
+    if (!homeSet) {
+        const passwd *entry = getpwuid(getuid());
+        QVERIFY(entry);
+        expected = QFile::decodeName(entry->pw_dir) + "/.config";
+        qunsetenv("HOME");
+    }
+    configHome.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", configHome);
+    platform::SettleStoreFolder();
+    qputenv("HOME", home);
+    qputenv("XDG_CONFIG_HOME", config);
+    const QString file =
+        QSettings(QSettings::UserScope, platform::AppName(), platform::AppName()).fileName();
+    TemporaryStore away; // the other tests' own again
+    QCOMPARE(QFileInfo(file).path(), QDir(expected).filePath(platform::AppName()));
+#endif
 }
 
 void tst_Platform::failedWriteIsReported()

@@ -2,6 +2,7 @@
 #include "support/seams.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -36,6 +37,8 @@ private slots:
     void keyboardFocusKeepsEntryAndCaret();
     void messageFieldKeepsItsLineBreakUntilEmptied();
     void spaceRefusedInEmailField();
+    void pasteKeepsWhatTheBoxShows_data();
+    void pasteKeepsWhatTheBoxShows();
     void focusMovedWhileWindowInactive();
 };
 
@@ -194,6 +197,33 @@ void tst_PromptField::spaceRefusedInEmailField()
     QVERIFY(QTest::qWaitForWindowActive(&host.window));
     QVERIFY(host.line->hasFocus());
     QCOMPARE(host.line->text(), QStringLiteral("ann@x.org"));
+}
+
+void tst_PromptField::pasteKeepsWhatTheBoxShows_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("a second line") << "x@y.z\nrm -rf ~"
+                                   << "x@y.z rm -rf ~";
+    QTest::newRow("CR LF, trailing") << "x@y.z\r\n"
+                                     << "x@y.z ";
+    QTest::newRow("NUL and escape") << QString::fromUtf8("x@\0y.z\x1b", 7) << "x@y.z";
+}
+
+void tst_PromptField::pasteKeepsWhatTheBoxShows()
+{
+    // Pasting is no key press: its spaces are not refused.
+    QFETCH(QString, pasted);
+    QFETCH(QString, kept);
+    Seams seams;
+    Host host;
+    PromptTextField field(host.line, QStringLiteral("Your Email Address"),
+                          PromptTextField::Spaces::Refused);
+    QGuiApplication::clipboard()->setText(pasted);
+    host.line->paste();
+    QCOMPARE(field.text(), kept);
+    QCOMPARE(host.line->cursorPosition(), kept.size());
+    QVERIFY(seams.messages.isEmpty());
 }
 
 void tst_PromptField::focusMovedWhileWindowInactive()
