@@ -10,6 +10,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh xvfb xauth libxcb1-dev libxcb-xtest0-dev
 build_dir=build-bench
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --preset release -B "$build_dir" >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)" --target brewlore_bench
 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$build_dir/bench/brewlore_bench"

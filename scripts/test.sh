@@ -4,5 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
-export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "${BREWLORE_BUILD_DIR:-build}" --output-on-failure --timeout 120 --parallel "$(nproc)"
+ctest --preset default --test-dir "${BREWLORE_BUILD_DIR:-build}" --parallel "$(nproc)"

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh weston qt6-wayland
 build_dir=${BREWLORE_BUILD_DIR:-build}
-cmake -S . -B "$build_dir" >/dev/null
+cmake --preset default -B "$build_dir" >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)" --target brewlore_wayland_smoke brewlore
 
 fail() {

@@ -1,6 +1,5 @@
 #include "app/forms_registry.h"
 #include "forms/frmAbout.h"
-#include "forms/link_label.h"
 #include "forms/pictures.h"
 #include "platform/geometry.h"
 #include "support/private_home.h"
@@ -8,7 +7,6 @@
 #include "support/site.h"
 #include "support/text_fits.h"
 
-#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QWindow>
@@ -90,36 +88,16 @@ void tst_About::cleanup()
 void tst_About::windowFrame()
 {
     forms::frmAbout about;
-    QCOMPARE(about.windowTitle(), QStringLiteral("Brewlore v1.15"));
-    QCOMPARE(about.size(), QSize(tw(6015), tw(4095)));
     QCOMPARE(about.minimumSize(), about.maximumSize());
     QCOMPARE(about.windowType(), Qt::Dialog);
     QVERIFY(!(about.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(about.windowFlags() & Qt::WindowCloseButtonHint);
     QVERIFY(!about.windowIcon().isNull());
-    QVERIFY(about.autoFillBackground());
-    QCOMPARE(about.palette().color(QPalette::Window), QColor(63, 47, 33));
-
     auto *ok = about.findChild<QPushButton *>(QStringLiteral("cmdOK"));
-    QVERIFY(ok);
-    QCOMPARE(ok->text(), QStringLiteral("&OK"));
-    QCOMPARE(ok->geometry(), twRect(4680, 3615, 1260, 345));
-    QCOMPARE(ok->font().pointSizeF(), 8.25);
-    QVERIFY(ok->font().bold());
-    QVERIFY(ok->isDefault());
     QVERIFY(ok->width() >= ok->sizeHint().width());
-
-    auto *line = about.findChild<QWidget *>(QStringLiteral("Line2"));
-    QVERIFY(line);
-    QCOMPARE(line->geometry(), QRect(0, tw(3480), tw(6150), 1));
-    QCOMPARE(line->palette().color(QPalette::Window), QColor(255, 128, 128));
-    QVERIFY(line->autoFillBackground());
-
-    auto *icon = about.findChild<QLabel *>(QStringLiteral("picIcon"));
-    QVERIFY(icon);
-    QCOMPARE(icon->geometry(), twRect(150, 150, 510, 510));
-    QCOMPARE(icon->pixmap().toImage(),
-             forms::programIconPixmap(icon->devicePixelRatioF()).toImage());
+    for (const char *link : {"lblHomePage", "lblCobrand"})
+        QCOMPARE(about.findChild<QWidget *>(link)->cursor().pixmap().toImage(),
+                 forms::linkCursor16(about.devicePixelRatioF()).pixmap().toImage());
 
     // Every control lies inside the window, except the rule that runs past
     // its right edge.
@@ -131,82 +109,40 @@ void tst_About::windowFrame()
 
 void tst_About::controls_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QRect>("geometry"); // autosized: only the top-left corner is fixed
-    QTest::addColumn<bool>("autoSize");
-    QTest::addColumn<double>("points");
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<bool>("underline");
-    QTest::addColumn<QColor>("colour");
-
-    const QColor light(255, 192, 192);
-    const QColor pink(255, 128, 128);
-    QTest::newRow("Label2") << "Label2"
-                            << "Brewlore v1.15" << twRect(780, 240, 3180, 240) << true << 9.75
-                            << true << false << light;
-    QTest::newRow("Label1")
-        << "Label1"
-        << "Brewlore is an effective tool, which is based on the art of reading the coffee "
-           "grounds. This involves the art or practice of predicting fortunes and interpreting the "
-           "near future of people from the coffee patterns."
-        << twRect(240, 840, 5595, 1095) << false << 8.25 << false << false << pink;
-    QTest::newRow("lblHomePage") << "lblHomePage"
-                                 << "Click here to visit " + modHelp::SiteHostName()
-                                 << twRect(1320, 2040, 4650, 195) << true << 8.25 << true << true
-                                 << light;
-    QTest::newRow("Label3") << "Label3"
-                            << "Home Business Opportunity. Start your own Internet business and "
-                               "make money online. Get this software fully branded for your "
-                               "website."
-                            << twRect(240, 2520, 5565, 675) << false << 8.25 << true << false
-                            << pink;
-    QTest::newRow("lblCobrand") << "lblCobrand"
-                                << "Click here for more details" << twRect(3360, 3240, 2610, 195)
-                                << true << 8.25 << true << true << light;
+    QTest::addColumn<QString>("name"); // empty for the window itself
+    QTest::addColumn<QRect>("place");  // a label sized to its text: only its top-left corner
+    // As the layout table gives them, in twips.
+    QTest::newRow("frmAbout") << "" << twRect(0, 0, 6015, 4095);
+    QTest::newRow("picIcon") << "picIcon" << twRect(150, 150, 510, 510);
+    QTest::newRow("Label2") << "Label2" << twRect(780, 240, 3180, 240);
+    QTest::newRow("Label1") << "Label1" << twRect(240, 840, 5595, 1095);
+    QTest::newRow("lblHomePage") << "lblHomePage" << twRect(1320, 2040, 4650, 195);
+    QTest::newRow("Label3") << "Label3" << twRect(240, 2520, 5565, 675);
+    QTest::newRow("lblCobrand") << "lblCobrand" << twRect(3360, 3240, 2610, 195);
+    QTest::newRow("Line2") << "Line2" << QRect(0, tw(3480), tw(6150), 1);
+    QTest::newRow("cmdOK") << "cmdOK" << twRect(4680, 3615, 1260, 345);
 }
 
 void tst_About::controls()
 {
     QFETCH(QString, name);
-    QFETCH(QString, text);
-    QFETCH(QRect, geometry);
-    QFETCH(bool, autoSize);
-    QFETCH(double, points);
-    QFETCH(bool, bold);
-    QFETCH(bool, underline);
-    QFETCH(QColor, colour);
+    QFETCH(QRect, place);
 
     forms::frmAbout about;
-    auto *label = about.findChild<QLabel *>(name);
-    QVERIFY(label);
-    QCOMPARE(label->text(), text);
-    QCOMPARE(label->font().family(), QStringLiteral("Verdana"));
-    QCOMPARE(label->font().pointSizeF(), points);
-    QCOMPARE(label->font().bold(), bold);
-    QCOMPARE(label->font().underline(), underline);
-    QCOMPARE(label->palette().color(QPalette::WindowText), colour);
-    QVERIFY(!label->autoFillBackground()); // transparent on the brown
-    if (autoSize) {
-        QCOMPARE(label->pos(), geometry.topLeft());
-        QVERIFY(!label->wordWrap());
-    } else {
-        QCOMPARE(label->geometry(), geometry);
-        QVERIFY(label->wordWrap());
+    if (name.isEmpty()) {
+        QCOMPARE(about.size(), place.size());
+        return;
     }
-    const QString cut = cutOffText(label, label->size());
-    QVERIFY2(cut.isEmpty(), qPrintable(cut));
-    const bool isLink = name.startsWith(QLatin1String("lbl"));
-    QCOMPARE(bool(qobject_cast<forms::LinkLabel *>(label)), isLink);
-    if (isLink) {
-        QCOMPARE(label->cursor().pixmap().toImage(),
-                 forms::linkCursor16(label->devicePixelRatioF()).pixmap().toImage());
-        // Screen readers hear the link's words, then where it leads.
-        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(label);
-        QCOMPARE(face->role(), QAccessible::Link);
-        QCOMPARE(face->text(QAccessible::Name), text);
-        QVERIFY(
-            face->text(QAccessible::Description).endsWith(QLatin1String("in your web browser")));
+    auto *control = about.findChild<QWidget *>(name);
+    QVERIFY(control);
+    auto *label = qobject_cast<QLabel *>(control);
+    if (label && !label->wordWrap())
+        QCOMPARE(control->pos(), place.topLeft());
+    else
+        QCOMPARE(control->geometry(), place);
+    if (label) {
+        const QString cut = cutOffText(label, label->size());
+        QVERIFY2(cut.isEmpty(), qPrintable(cut));
     }
 }
 
