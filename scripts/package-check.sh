@@ -25,7 +25,7 @@ export SOURCE_DATE_EPOCH
 
 # Builds the package of the sources in $1 in the folder $2 and prints its path.
 build_package() {
-    cmake -S "$1" -B "$2" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+    cmake -S "$1" --preset release -B "$2" >/dev/null
     cmake --build "$2" --parallel "$(nproc)" >&2
     rm -f "$2"/brewlore_*.deb
     (cd "$2" && cpack -G DEB >/dev/null)

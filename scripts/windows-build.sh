@@ -45,29 +45,30 @@ elif [ ! -f "$qt/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
     cmake/build-qt-mingw.sh "$qt" "$build_dir/.qt-work"
 fi
 
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-    -DQT_HOST_PATH=/usr -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/scripts/wine-test.sh" >/dev/null
+# The preset's Qt is the one unpacked in build-win/; another build folder
+# holds its own.
+cmake --preset windows -B "$build_dir" -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)"
+# The version as the project states it, which CMake has read.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
+[ -n "$version" ] || fail "no project version in $build_dir/CMakeCache.txt"
 echo "windows-build: built $build_dir/src/app/brewlore.exe and the tests"
 
 # The compiled resources, read back: the icon and the version must be in them.
 res=$build_dir/src/app/CMakeFiles/brewlore.dir/brewlore.rc.res
 dump=$build_dir/brewlore.dump.rc
 x86_64-w64-mingw32-windres -J coff -i "$res" -O rc -o "$dump"
-version="$(sed -n 's/^project(Brewlore VERSION \([0-9]*\)\.\([0-9]*\).*/\1, \2, 0, 0/p' CMakeLists.txt)"
-[ -n "$version" ] || fail "no project version in CMakeLists.txt"
+resource_version="${version/./, }, 0, 0"
 grep -q "RT_GROUP_ICON" "$dump" || fail "the resources hold no icon"
-grep -q " FILEVERSION $version\$" "$dump" ||
-    fail "FILEVERSION is not the project's version ($version)"
-grep -q " PRODUCTVERSION $version\$" "$dump" ||
-    fail "PRODUCTVERSION is not the project's version ($version)"
+grep -q " FILEVERSION $resource_version\$" "$dump" ||
+    fail "FILEVERSION is not the project's version ($resource_version)"
+grep -q " PRODUCTVERSION $resource_version\$" "$dump" ||
+    fail "PRODUCTVERSION is not the project's version ($resource_version)"
 grep -q 'VALUE "ProductName", "Brewlore"' "$dump" || fail "no ProductName"
 # A GUI program: started from Explorer it opens no console window.
 headers=$(x86_64-w64-mingw32-objdump -p "$build_dir/src/app/brewlore.exe")
 grep -q "^Subsystem.*(Windows GUI)" <<<"$headers" || fail "brewlore.exe is not a GUI program"
-echo "windows-build: brewlore.exe is a GUI program with the icon and version ${version//, /.}"
+echo "windows-build: brewlore.exe is a GUI program with the icon and version $version"
 # Its companion is a console program, which cmd and PowerShell wait for.
 headers=$(x86_64-w64-mingw32-objdump -p "$build_dir/src/app/brewlore.com")
 grep -q "^Subsystem.*(Windows CUI)" <<<"$headers" || fail "brewlore.com is not a console program"
@@ -89,7 +90,7 @@ for package in "$build_dir"/Brewlore-*-win64.exe "$build_dir"/Brewlore-*-win64.z
     echo "windows-build: $(basename "$package"): $(du -k "$package" | cut -f1) KiB"
 done
 # The installer's own version information, which its file properties show.
-setup_name="Brewlore $(sed -n 's/^project(Brewlore VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt) Setup"
+setup_name="Brewlore $version Setup"
 grep -qx "$setup_name" <<<"$(strings -el "$build_dir"/Brewlore-*-win64.exe)" ||
     fail "the installer carries no version information '$setup_name'"
 echo "windows-build: the installer's version information: $setup_name"

@@ -18,7 +18,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh wine wine64 fonts-wine xvfb xdotool x11-utils locales-all xclip
 
 build_dir=$(cd "${BREWLORE_WIN_BUILD_DIR:-build-win}" && pwd)
-version=$(sed -n 's/^project(Brewlore VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
 caption="Brewlore v$version"
 title=Brewlore # of every message box
 installer=$build_dir/Brewlore-$version-win64.exe
@@ -427,7 +427,7 @@ uninstall() {
 # The test programs, through CTest with scripts/wine-test.sh as their runner.
 run_tests() {
     local status=0 report=$build_dir/Testing/Temporary/LastTest.log
-    ctest --test-dir "$build_dir" --output-on-failure --timeout 180 --parallel "$(nproc)" || status=$?
+    ctest --preset windows --test-dir "$build_dir" --parallel "$(nproc)" || status=$?
     awk '/^Totals:/ {p += $2; f += $4; s += $6}
          END {printf "windows-wine: test cases under Wine: %d passed, %d failed, %d skipped\n", p, f, s}' "$report"
     grep -a '^SKIP   :' "$report" | sed 's/([^)]*)//; s/^SKIP   : /windows-wine: skipped: /' | sort -u
