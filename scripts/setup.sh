@@ -32,6 +32,18 @@ if ((${#missing[@]})); then
     # just after it boots, and other set-ups may run beside this one: wait
     # up to ten minutes for apt's locks rather than fail at once.
     apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600)
-    "${apt[@]}" update -qq
+    # apt's timeout covers the lock of the packages, not that of their
+    # lists, which an update takes: for that one, ask again while it is held.
+    errors=$(mktemp)
+    for waited in $(seq 0 5 600); do
+        "${apt[@]}" update -qq 2>"$errors" && break
+        if ! grep -q "Could not get lock" "$errors" || [ "$waited" -eq 600 ]; then
+            cat "$errors" >&2
+            exit 1
+        fi
+        [ "$waited" -gt 0 ] || echo "Waiting for apt's lock, held by another program"
+        sleep 5
+    done
+    rm -f "$errors"
     "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
 fi
